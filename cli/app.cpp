@@ -1,0 +1,61 @@
+#include "cli/app.h"
+
+#include <cmath>
+#include <string>
+
+#include "cli/interactive.h"
+#include "cli/options.h"
+#include "cli/runner.h"
+#include "cli/user_format.h"
+#include "common/exit_status.h"
+#include "common/output.h"
+#include "engine/named_values.h"
+
+namespace zorva {
+namespace {
+
+void define_constants(NamedValues& names) {
+    names.named_value_set("PI", std::acos(-1.0));
+    names.named_value_set("E", 2.718281828459045);
+    names.named_value_set("G", 9.80665);
+    names.named_value_set("GR", 1.618033988749895);
+}
+
+}  // namespace
+
+int run_zorva(std::span<const char* const> words) {
+    Output& out = standard_output();
+    const Options options = read_options(words);
+    switch (options.action) {
+        case Options::ShowVersion:
+            out.write(version_line);
+            out.write('\n');
+            return ExitSuccess;
+        case Options::ShowHelp:
+            out.write(help_text);
+            return ExitSuccess;
+        case Options::Calculate:
+            break;
+    }
+    const Settings& settings = options.settings;
+    // Checked before anything runs: printf must never see a conversion it has no value for.
+    if (!is_valid_user_format(settings.format)) {
+        out.write("Error: Invalid format '");
+        out.write(settings.format);
+        out.write("'.\n");
+        return ExitInvalidFormat;
+    }
+
+    NamedValues names;
+    define_constants(names);
+    StatementRunner runner(settings, names, out);
+    const auto operation_words = static_cast<std::int32_t>(words.size()) - 1;
+    if (settings.interactive || settings.option_words >= operation_words) {
+        run_interactive_mode(runner, out);
+    } else {
+        runner.run_statements(words[1]);
+    }
+    return ExitSuccess;
+}
+
+}  // namespace zorva

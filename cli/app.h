@@ -1,0 +1,10 @@
+#pragma once
+
+#include <span>
+
+namespace zorva {
+
+/// The whole program on its command-line words (word 0 is its name); returns the exit status.
+int run_zorva(std::span<const char* const> words);
+
+}  // namespace zorva

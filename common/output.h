@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zorva {
+
+/// Buffered standard output. Everything the program prints goes through here, in order.
+class Output {
+public:
+    explicit Output(int fd) : fd_(fd) {}
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+    ~Output() { flush(); }
+
+    void write(std::string_view text) {
+        buffer_.append(text);
+        if (buffer_.size() >= flush_threshold) flush();
+    }
+    void write(char c) {
+        buffer_.push_back(c);
+        if (buffer_.size() >= flush_threshold) flush();
+    }
+    /// Hands the buffered text to the system; write errors leave the text dropped.
+    void flush();
+    /// Whether a write has failed since the start.
+    bool failed() const { return failed_; }
+
+private:
+    static constexpr std::size_t flush_threshold = 64 * 1024;
+    int fd_;
+    std::string buffer_;
+    bool failed_ = false;
+};
+
+/// The process's standard output.
+Output& standard_output();
+
+}  // namespace zorva

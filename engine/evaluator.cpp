@@ -1,0 +1,177 @@
+#include "engine/evaluator.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/number_text.h"
+#include "engine/arithmetic.h"
+
+namespace zorva {
+namespace {
+
+bool is_operation(TokenKind kind) {
+    return is_operator(kind) || is_unary_function(kind) || is_unit(kind);
+}
+
+// Every parenthesis byte is a token of its own, so counting bytes counts the tokens.
+bool parentheses_balance(std::string_view statement) {
+    const auto opened = std::count(statement.begin(), statement.end(), '(');
+    const auto closed = std::count(statement.begin(), statement.end(), ')');
+    return opened == closed;
+}
+
+// Hands each token on to the converter and keeps a copy for the trace.
+class RecordingSink final : public TokenSink {
+public:
+    RecordingSink(TokenList& list, TokenSink* next) : list_(list), next_(next) {}
+    void take_token(std::string_view text, TokenKind kind) override {
+        list_.push_back({std::string(text), kind});
+        if (next_ != nullptr) next_->take_token(text, kind);
+    }
+
+private:
+    TokenList& list_;
+    TokenSink* next_;
+};
+
+}  // namespace
+
+Evaluator::Evaluator(const Settings& settings, NamedValues& names)
+    : settings_(settings), names_(names) {}
+
+std::optional<double> Evaluator::evaluate(std::string_view statement, StatementLists* lists) {
+    status_ = EvalStatus{};
+    status_.paren_mismatch = !parentheses_balance(statement);
+    operands_.clear();
+    name_operands_.clear();
+    recorded_postfix_ = lists != nullptr ? &lists->postfix : nullptr;
+
+    // With unbalanced parentheses nothing is converted, and the result is 0.
+    PostfixConverter converter(*this);
+    TokenSink* converting = status_.paren_mismatch ? nullptr : &converter;
+    if (lists != nullptr) {
+        RecordingSink recording(lists->tokens, converting);
+        tokenizer_.run(statement, recording);
+    } else if (converting != nullptr) {
+        tokenizer_.run(statement, *converting);
+    }
+    converter.finish();
+
+    double value = operands_.empty() ? 0 : operand_value(operands_.back());
+    if (settings_.round_digits >= 0) value = round_to_decimals(settings_.round_digits, value);
+    if (status_.is_definition) return std::nullopt;
+    return value;
+}
+
+void Evaluator::take_postfix(std::string_view text, TokenKind kind) {
+    if (recorded_postfix_ != nullptr) recorded_postfix_->push_back({std::string(text), kind});
+    if (is_operation(kind)) {
+        apply_operation(kind);
+        return;
+    }
+    // An Operand, or a "(" that an Assign moved out: pushed as its text.
+    operands_.push_back({0, text});
+    if (kind == Operand && !is_numeric_text(text)) name_operands_.push_back(text);
+}
+
+Evaluator::StackItem Evaluator::pop_operand() {
+    const StackItem item = operands_.back();
+    operands_.pop_back();
+    return item;
+}
+
+void Evaluator::apply_operation(TokenKind kind) {
+    if (operands_.empty()) return;  // nothing to apply to: skipped, no flag changes
+    const StackItem right = pop_operand();
+    std::optional<StackItem> left;
+    if (is_operator(kind) && !operands_.empty()) left = pop_operand();
+    status_.is_definition = kind == Assign;
+
+    const std::int32_t precision = settings_.precision;
+    double result = 0;
+    if (kind == Assign) {
+        assign(left ? &*left : nullptr, right);
+    } else {
+        double l = left ? operand_value(*left) : 0;
+        double r = operand_value(right);
+        if (precision >= 0) {
+            l = round_to_decimals(precision, l);
+            r = round_to_decimals(precision, r);
+        }
+        result = compute(kind, l, r);
+    }
+    if (precision >= 0) result = round_to_decimals(precision, result);
+    operands_.push_back({round_to_number_text(result), {}});
+}
+
+double Evaluator::compute(TokenKind kind, double left, double right) {
+    constexpr double kilo = 1024;
+    switch (kind) {
+        case Add: return left + right;
+        case Subtract: return left - right;
+        case Multiply: return left * right;
+        case Divide:
+            if (right == 0) {
+                status_.division_by_zero = true;
+                return 0;
+            }
+            return left / right;
+        case Power: return std::pow(left, right);
+        case Factorial: return factorial(right);
+        case Sqrt: return std::sqrt(right);
+        case Abs: return std::fabs(right);
+        case Log: return std::log(right);
+        case Floor: return std::floor(right);
+        case Ceil: return std::ceil(right);
+        case Round: return std::round(right);
+        case Rand: return random_fraction();
+        case Megabytes: return right * kilo;
+        case Gigabytes: return right * kilo * kilo;
+        case Terabytes: return right * kilo * kilo * kilo;
+        case Petabytes: return right * kilo * kilo * kilo * kilo;
+        default: return trig(kind, right);
+    }
+}
+
+double Evaluator::trig(TokenKind kind, double argument) {
+    static const double pi = std::acos(-1.0);
+    // The argument is converted before the range test, so in degrees atan stops at 180/pi.
+    const double a = settings_.degrees ? argument / 180 * pi : argument;
+    const bool inverse = kind == Asin || kind == Acos || kind == Atan;
+    if (inverse && std::fabs(a) > 1) {
+        status_.invalid_trig = true;
+        return 0;
+    }
+    switch (kind) {
+        case Sin: return std::sin(a);
+        case Cos: return std::cos(a);
+        case Tan: return std::tan(a);
+        case Asin: return std::asin(a);
+        case Acos: return std::acos(a);
+        default: return std::atan(a);
+    }
+}
+
+void Evaluator::assign(const StackItem* left, const StackItem& right) {
+    const double value = operand_value(right);
+    if (left != nullptr) {
+        if (!left->text.empty() && is_definable_name(left->text)) {
+            names_.named_value_set(left->text, value);
+            return;
+        }
+    }
+    if (status_.invalid_assignment) return;  // the first offender is the one reported
+    status_.invalid_assignment = true;
+    if (left != nullptr) {
+        status_.invalid_assignment_left =
+            left->text.empty() ? std::string(NumberText(left->value).view()) : std::string(left->text);
+    }
+}
+
+double Evaluator::operand_value(const StackItem& item) const {
+    if (item.text.empty()) return item.value;
+    if (const double* named = names_.find(item.text)) return *named;
+    return parse_number(item.text);
+}
+
+}  // namespace zorva

@@ -1,0 +1,43 @@
+#include "engine/named_values.h"
+
+#include <cstdlib>
+
+namespace zorva {
+
+bool is_definable_name(std::string_view text) {
+    if (text.empty()) return false;
+    const char first = text[0];
+    const bool starts_like_name =
+        (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z') || first == '_';
+    if (!starts_like_name) return false;
+    const std::string terminated(text);
+    char* end = nullptr;
+    std::strtod(terminated.c_str(), &end);
+    return end != terminated.c_str() + terminated.size();
+}
+
+const double* NamedValues::find(std::string_view name) const {
+    if (values_.empty()) return nullptr;
+    const auto entry = values_.find(name);
+    return entry == values_.end() ? nullptr : &entry->second;
+}
+
+bool NamedValues::named_value_exists(std::string_view name) const { return find(name) != nullptr; }
+
+double NamedValues::named_value_get(std::string_view name) const {
+    const double* value = find(name);
+    return value == nullptr ? 0 : *value;
+}
+
+void NamedValues::named_value_set(std::string_view name, double value) {
+    const auto entry = values_.find(name);
+    if (entry != values_.end()) {
+        entry->second = value;
+    } else {
+        values_.emplace(name, value);
+    }
+}
+
+void NamedValues::named_values_clear() { values_.clear(); }
+
+}  // namespace zorva

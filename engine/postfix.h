@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "engine/token.h"
+#include "engine/tokenizer.h"
+
+namespace zorva {
+
+/// The binding rank of a kind; a lower rank binds tighter, and equal ranks pop, so every
+/// operator is left-associative ("2^3^2" is 64).
+int precedence(TokenKind kind);
+
+/// Receives the postfix queue, item by item.
+class PostfixSink {
+public:
+    virtual void take_postfix(std::string_view text, TokenKind kind) = 0;
+
+protected:
+    ~PostfixSink() = default;
+};
+
+/// Reorders tokens into postfix order by their binding ranks (the shunting-yard method),
+/// handing each item to the output as soon as its place is known.
+class PostfixConverter final : public TokenSink {
+public:
+    explicit PostfixConverter(PostfixSink& output) : output_(output) {}
+
+    void take_token(std::string_view text, TokenKind kind) override;
+    /// Moves what is left on the operator stack to the output; ends the statement.
+    void finish();
+
+private:
+    void move_top_to_output();
+
+    PostfixSink& output_;
+    // Only keyword kinds wait here, so their texts follow from their kinds.
+    std::vector<TokenKind> operators_;
+};
+
+}  // namespace zorva

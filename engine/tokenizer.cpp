@@ -1,0 +1,109 @@
+#include "engine/tokenizer.h"
+
+namespace zorva {
+
+CharClass char_class(char c) {
+    if ((c >= '0' && c <= '9') || c == '.') return Number;
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return Letter;
+    switch (c) {
+        case '!': case '(': case ')': case '*': case '+':
+        case '-': case '/': case '=': case '^':
+            return Symbol;
+        default:
+            return Other;
+    }
+}
+
+void Tokenizer::run(std::string_view statement, TokenSink& sink) {
+    statement_ = statement;
+    sink_ = &sink;
+    current_ = Other;
+    pending_begin_ = pending_end_ = 0;
+    spilled_ = nullptr;
+    spilled_texts_.clear();
+    last_was_open_paren_ = false;
+
+    for (std::size_t i = 0; i < statement.size(); ++i) {
+        const char c = statement[i];
+        if (c == ' ' || c == ',') continue;
+        const CharClass cls = char_class(c);
+        // A run of Other bytes takes on the class of what follows it: "#5" is one token.
+        if (current_ == Other) current_ = cls;
+        if (current_ == Symbol || cls != current_) {
+            end_pending();
+            current_ = cls;
+        }
+        join(i);
+        // A sign that starts a number collects the digits after it: "3*-5" gives "-5".
+        if ((c == '+' || c == '-') && sign_starts_number(i)) current_ = Number;
+    }
+    end_pending();
+}
+
+bool Tokenizer::sign_starts_number(std::size_t position) const {
+    if (position == 0) return true;
+    switch (statement_[position - 1]) {
+        case '(': case '*': case '+': case '-': case '/': case '=': case '^':
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Tokenizer::join(std::size_t position) {
+    if (spilled_ == nullptr) {
+        if (pending_begin_ == pending_end_) {
+            pending_begin_ = position;
+            pending_end_ = position + 1;
+            return;
+        }
+        if (pending_end_ == position) {
+            ++pending_end_;
+            return;
+        }
+        spilled_ = &spilled_texts_.emplace_back(
+            statement_.substr(pending_begin_, pending_end_ - pending_begin_));
+    }
+    spilled_->push_back(statement_[position]);
+}
+
+void Tokenizer::end_pending() {
+    if (spilled_ != nullptr) {
+        append_token(*spilled_);
+    } else if (pending_begin_ != pending_end_) {
+        append_token(statement_.substr(pending_begin_, pending_end_ - pending_begin_));
+    }
+    pending_begin_ = pending_end_ = 0;
+    spilled_ = nullptr;
+}
+
+void Tokenizer::append_token(std::string_view text) {
+    const TokenKind kind = kind_of_text(text);
+    // An empty pair of parentheses encloses a zero, so "rand()" has an operand.
+    if (kind == CloseParen && last_was_open_paren_) sink_->take_token("0", Operand);
+    sink_->take_token(text, kind);
+    last_was_open_paren_ = kind == OpenParen;
+}
+
+namespace {
+
+class ListSink final : public TokenSink {
+public:
+    explicit ListSink(TokenList& list) : list_(list) {}
+    void take_token(std::string_view text, TokenKind kind) override {
+        list_.push_back({std::string(text), kind});
+    }
+
+private:
+    TokenList& list_;
+};
+
+}  // namespace
+
+void tokenize(TokenList& list, std::string_view statement) {
+    Tokenizer tokenizer;
+    ListSink sink(list);
+    tokenizer.run(statement, sink);
+}
+
+}  // namespace zorva

@@ -1,0 +1,93 @@
+#include "process.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <csignal>
+#include <stdexcept>
+
+extern char** environ;
+
+namespace zorva::testing {
+namespace {
+
+struct Pipe {
+    int read = -1;
+    int write = -1;
+    Pipe() {
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+        read = fds[0];
+        write = fds[1];
+    }
+};
+
+void close_fd(int& fd) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
+
+}  // namespace
+
+RunResult run_zorva(const std::vector<std::string>& words, std::string_view input) {
+    std::signal(SIGPIPE, SIG_IGN);  // a child that stops reading must not end the test
+    Pipe in, out, err;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in.read, STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, out.write, STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, err.write, STDERR_FILENO);
+
+    std::vector<char*> argv;
+    std::string name = ZORVA_BINARY;
+    argv.push_back(name.data());
+    std::vector<std::string> copies(words);
+    for (std::string& word : copies) argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, name.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close_fd(in.read);
+    close_fd(out.write);
+    close_fd(err.write);
+    if (spawned != 0) throw std::runtime_error("cannot start " + name);
+
+    RunResult result{};
+    std::size_t written = 0;
+    if (input.empty()) close_fd(in.write);
+    while (out.read >= 0 || err.read >= 0) {
+        std::array<pollfd, 3> fds{{{out.read, POLLIN, 0}, {err.read, POLLIN, 0}, {in.write, POLLOUT, 0}}};
+        if (::poll(fds.data(), fds.size(), 30000) <= 0) break;  // never hang a test
+        if (fds[2].revents != 0) {
+            const ssize_t n = ::write(in.write, input.data() + written, input.size() - written);
+            if (n > 0) written += static_cast<std::size_t>(n);
+            if (n < 0 || written == input.size()) close_fd(in.write);
+        }
+        for (int k = 0; k < 2; ++k) {
+            if (fds[k].revents == 0) continue;
+            char buffer[65536];
+            const ssize_t n = ::read(fds[k].fd, buffer, sizeof buffer);
+            if (n <= 0) {
+                close_fd(k == 0 ? out.read : err.read);
+            } else {
+                (k == 0 ? result.out : result.err).append(buffer, static_cast<std::size_t>(n));
+            }
+        }
+    }
+    close_fd(in.write);
+    close_fd(out.read);
+    close_fd(err.read);
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return result;
+}
+
+}  // namespace zorva::testing
