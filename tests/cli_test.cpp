@@ -151,7 +151,8 @@ TEST(CliTest, VerboseTrace) {
          "Tokens > '(' 'foo'? \nPosfix > \nResult > 0\n\nWarning: Invalid number of parenthesis." + closing},
         {{"  ", "-vvv"}, "Tokens > \nPosfix > \nResult > 0\n"},
         {{"1000*1000", "-vvv", "-t"}, "Tokens > '1000' '*' '1000' \nPosfix > 1000 1000 * \nResult > 1,000,000\n"},
-        {{"rand()", "-vvv", "-f", "%.0f"}, "Tokens > 'rand' '(' '0' ')' \nPosfix > 0 rand \nResult > 0\n"},
+        {{"rand()*0", "-vvv", "-f", "%.1f"},
+         "Tokens > 'rand' '(' '0' ')' '*' '0' \nPosfix > 0 rand 0 * \nResult > 0.0\n"},
         {{"a=5", "-f", "%.2f", "-vvv"}, "Tokens > 'a' '=' '5' \nPosfix > a 5 = \nResult > (definition)\n"},
     });
 }
