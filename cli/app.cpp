@@ -31,11 +31,8 @@ int run_zorva(std::span<const char* const> words) {
             out.write(version_line);
             out.write('\n');
             return ExitSuccess;
-        case Options::ShowHelp:
-            out.write(help_text);
-            return ExitSuccess;
-        case Options::Calculate:
-            break;
+        case Options::ShowHelp: out.write(help_text); return ExitSuccess;
+        case Options::Calculate: break;
     }
     const Settings& settings = options.settings;
     // Checked before anything runs: printf must never see a conversion it has no value for.

@@ -22,7 +22,8 @@ bool skip_bounded_number(std::string_view format, std::size_t& p) {
 
 // Checks the conversion that starts after the '%' at `p`, and moves `p` past it.
 bool skip_conversion(std::string_view format, std::size_t& p) {
-    while (p < format.size() && std::string_view("-+ #0'").find(format[p]) != std::string_view::npos) {
+    while (p < format.size() &&
+           std::string_view("-+ #0'").find(format[p]) != std::string_view::npos) {
         ++p;
     }
     if (!skip_bounded_number(format, p)) return false;
@@ -31,7 +32,8 @@ bool skip_conversion(std::string_view format, std::size_t& p) {
         if (!skip_bounded_number(format, p)) return false;
     }
     if (p < format.size() && format[p] == 'l') ++p;
-    if (p >= format.size() || std::string_view("fFeEgGaA").find(format[p]) == std::string_view::npos) {
+    if (p >= format.size() ||
+        std::string_view("fFeEgGaA").find(format[p]) == std::string_view::npos) {
         return false;
     }
     ++p;
@@ -60,7 +62,8 @@ std::string apply_user_format(const std::string& format, double value) {
     char small[256];
     const int size = std::snprintf(small, sizeof small, format.c_str(), value);
     if (size < 0) return {};
-    if (static_cast<std::size_t>(size) < sizeof small) return {small, static_cast<std::size_t>(size)};
+    if (static_cast<std::size_t>(size) < sizeof small)
+        return {small, static_cast<std::size_t>(size)};
     std::string text(static_cast<std::size_t>(size), '\0');
     std::snprintf(text.data(), text.size() + 1, format.c_str(), value);
     return text;

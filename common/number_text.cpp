@@ -32,10 +32,10 @@ double parse_number(std::string_view text) {
     if (!text.empty() && text[0] == '+') start = 1;
     std::size_t digits = start;
     if (digits < text.size() && text[digits] == '-' && start == 0) ++digits;
-    const bool plain_decimal =
-        digits < text.size() && (is_decimal_digit(text[digits]) || text[digits] == '.') &&
-        !(text[digits] == '0' && digits + 1 < text.size() &&
-          (text[digits + 1] == 'x' || text[digits + 1] == 'X'));
+    const bool plain_decimal = digits < text.size() &&
+                               (is_decimal_digit(text[digits]) || text[digits] == '.') &&
+                               !(text[digits] == '0' && digits + 1 < text.size() &&
+                                 (text[digits + 1] == 'x' || text[digits + 1] == 'X'));
     if (!plain_decimal) return parse_with_strtod(text);
 
     double value = 0;

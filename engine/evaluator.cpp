@@ -163,8 +163,9 @@ void Evaluator::assign(const StackItem* left, const StackItem& right) {
     if (status_.invalid_assignment) return;  // the first offender is the one reported
     status_.invalid_assignment = true;
     if (left != nullptr) {
-        status_.invalid_assignment_left =
-            left->text.empty() ? std::string(NumberText(left->value).view()) : std::string(left->text);
+        status_.invalid_assignment_left = left->text.empty()
+                                              ? std::string(NumberText(left->value).view())
+                                              : std::string(left->text);
     }
 }
 

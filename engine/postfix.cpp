@@ -3,14 +3,16 @@
 namespace zorva {
 
 int precedence(TokenKind kind) {
+    // clang-format off
     switch (kind) {
-        case Power: return 1;
-        case Multiply: case Divide: return 2;
-        case Add: case Subtract: return 3;
+        case Power:                  return 1;
+        case Multiply: case Divide:  return 2;
+        case Add: case Subtract:     return 3;
         case CloseParen: case OpenParen: return 4;
-        case Assign: return 5;
-        default: return 0;  // Factorial, the functions, the units, Operand
+        case Assign:                 return 5;
+        default:                     return 0;  // Factorial, the functions, the units, Operand
     }
+    // clang-format on
 }
 
 void PostfixConverter::take_token(std::string_view text, TokenKind kind) {

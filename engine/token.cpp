@@ -7,9 +7,9 @@ namespace {
 
 // Indexed by TokenKind; Operand has no keyword.
 constexpr std::array<std::string_view, Operand + 1> keywords = {
-    "+",   "-",   "*",    "/",    "=",    "^",    "!",     "sqrt",  "abs",
-    "log", "floor", "ceil", "round", "rand", "mb", "gb",   "tb",    "pb",
-    "sin", "cos", "tan",  "asin", "acos", "atan", ")",   "(",     "",
+    "+",   "-",     "*",    "/",     "=",    "^",    "!",  "sqrt", "abs",
+    "log", "floor", "ceil", "round", "rand", "mb",   "gb", "tb",   "pb",
+    "sin", "cos",   "tan",  "asin",  "acos", "atan", ")",  "(",    "",
 };
 
 bool is_decimal_digit(char c) { return c >= '0' && c <= '9'; }

@@ -1,18 +1,29 @@
 #include "engine/tokenizer.h"
 
+#include <array>
+
 namespace zorva {
 
-CharClass char_class(char c) {
-    if ((c >= '0' && c <= '9') || c == '.') return Number;
-    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return Letter;
-    switch (c) {
-        case '!': case '(': case ')': case '*': case '+':
-        case '-': case '/': case '=': case '^':
-            return Symbol;
-        default:
-            return Other;
-    }
-}
+namespace {
+
+constexpr std::string_view symbols = "!()*+-/=^";
+// The characters after which a sign starts a number rather than being an operator.
+constexpr std::string_view sign_openers = "(*+-/=^";
+
+constexpr std::array<CharClass, 256> char_classes = [] {
+    std::array<CharClass, 256> classes{};
+    classes.fill(Other);
+    for (char c = '0'; c <= '9'; ++c) classes[static_cast<unsigned char>(c)] = Number;
+    classes['.'] = Number;
+    for (char c = 'A'; c <= 'Z'; ++c) classes[static_cast<unsigned char>(c)] = Letter;
+    for (char c = 'a'; c <= 'z'; ++c) classes[static_cast<unsigned char>(c)] = Letter;
+    for (const char c : symbols) classes[static_cast<unsigned char>(c)] = Symbol;
+    return classes;
+}();
+
+}  // namespace
+
+CharClass char_class(char c) { return char_classes[static_cast<unsigned char>(c)]; }
 
 void Tokenizer::run(std::string_view statement, TokenSink& sink) {
     statement_ = statement;
@@ -41,13 +52,7 @@ void Tokenizer::run(std::string_view statement, TokenSink& sink) {
 }
 
 bool Tokenizer::sign_starts_number(std::size_t position) const {
-    if (position == 0) return true;
-    switch (statement_[position - 1]) {
-        case '(': case '*': case '+': case '-': case '/': case '=': case '^':
-            return true;
-        default:
-            return false;
-    }
+    return position == 0 || sign_openers.find(statement_[position - 1]) != std::string_view::npos;
 }
 
 void Tokenizer::join(std::size_t position) {

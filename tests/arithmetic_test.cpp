@@ -1,9 +1,9 @@
 #include "engine/arithmetic.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
+
+#include <gtest/gtest.h>
 
 namespace zorva {
 namespace {
@@ -12,7 +12,7 @@ TEST(ArithmeticTest, RoundToDecimalsRoundsHalvesUp) {
     EXPECT_EQ(round_to_decimals(0, 2.5), 3);
     EXPECT_EQ(round_to_decimals(0, -2.5), -2);
     EXPECT_TRUE(std::signbit(round_to_decimals(0, -0.5)));
-    EXPECT_EQ(round_to_decimals(2, 1.005 * 1000) , 1005);
+    EXPECT_EQ(round_to_decimals(2, 1.005 * 1000), 1005);
     EXPECT_DOUBLE_EQ(round_to_decimals(2, 3.14159), 3.14);
 }
 

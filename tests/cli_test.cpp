@@ -1,8 +1,8 @@
 // End-to-end tests: the built binary, its words, its exact standard output and exit status.
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "process.h"
 
@@ -50,7 +50,8 @@ TEST(CliTest, OneShotCalculations) {
         {{"20!"}, "2.43290200817664e+18\n"},
         {{"170!"}, "7.257415615308e+306\n"},
         {{"171!"}, "inf\n"},
-        {{"5mb;1pb;5 pt"}, "5120\n1099511627776\n0" + std::string("\n\nWarning: Invalid token 'pt'") + closing},
+        {{"5mb;1pb;5 pt"},
+         "5120\n1099511627776\n0" + std::string("\n\nWarning: Invalid token 'pt'") + closing},
     });
 }
 
@@ -96,9 +97,10 @@ TEST(CliTest, UserFormats) {
 
 TEST(CliTest, InvalidFormatsEvaluateNothing) {
     std::vector<Case> cases;
-    for (const char* format : {"%s", "%d", "%n", "%*f", "%.*f", "%ls", "%Lf", "%f%f", "%", "%5",
-                               "%99999f", "%.1001f"}) {
-        cases.push_back({{"x=1;2", "-f", format}, "Error: Invalid format '" + std::string(format) + "'.\n", 1});
+    for (const char* format :
+         {"%s", "%d", "%n", "%*f", "%.*f", "%ls", "%Lf", "%f%f", "%", "%5", "%99999f", "%.1001f"}) {
+        cases.push_back(
+            {{"x=1;2", "-f", format}, "Error: Invalid format '" + std::string(format) + "'.\n", 1});
     }
     expect_cases(cases);
 }
@@ -115,7 +117,8 @@ TEST(CliTest, Warnings) {
         {{"x=5;x+1.2.3"}, "6.2\n"},
         {{"foo/0+asin(5)"},
          "0\n\nWarning: Invalid token 'foo'\nWarning: Division by zero/undefined.\n"
-         "Warning: Invalid trigonometric value." + closing},
+         "Warning: Invalid trigonometric value." +
+             closing},
         {{"atan(58)", "-d"}, "0\n\nWarning: Invalid trigonometric value." + closing},
     });
 }
@@ -126,8 +129,10 @@ TEST(CliTest, OnlyNamesCanBeAssigned) {
         {{"2*x=5;0+1"},
          "\nWarning: Invalid token 'x'\nWarning: Invalid assignment to '0'." + closing + "1\n"},
         {{"x=4;y=x=3;y"}, "\nWarning: Invalid assignment to '0'." + closing + "4\n"},
-        {{"2+(x=3)"}, "\nWarning: Invalid token 'x'\nWarning: Invalid assignment to '2'." + closing},
-        {{"((x=5))"}, "\nWarning: Invalid token 'x'\nWarning: Invalid assignment to '('." + closing},
+        {{"2+(x=3)"},
+         "\nWarning: Invalid token 'x'\nWarning: Invalid assignment to '2'." + closing},
+        {{"((x=5))"},
+         "\nWarning: Invalid token 'x'\nWarning: Invalid assignment to '('." + closing},
         {{"=5"}, "\nWarning: Invalid assignment." + closing},
         {{"inf=3;inf"},
          "\nWarning: Invalid token 'inf'\nWarning: Invalid assignment to 'inf'." + closing +
@@ -143,17 +148,21 @@ TEST(CliTest, VerboseTrace) {
     expect_cases({
         {{"2*foo+1", "-vvv"},
          "Tokens > '2' '*' 'foo'? '+' '1' \nPosfix > 2 foo * 1 + \nResult > 1\n"
-         "\nWarning: Invalid token 'foo'" + closing},
+         "\nWarning: Invalid token 'foo'" +
+             closing},
         {{"1;2", "--verbose"},
          "Tokens > '1' \nPosfix > 1 \nResult > 1\n\nTokens > '2' \nPosfix > 2 \nResult > 2\n"},
         {{"x=5", "-vvv"}, "Tokens > 'x' '=' '5' \nPosfix > x 5 = \nResult > (definition)\n"},
         {{"(foo", "-vvv"},
-         "Tokens > '(' 'foo'? \nPosfix > \nResult > 0\n\nWarning: Invalid number of parenthesis." + closing},
+         "Tokens > '(' 'foo'? \nPosfix > \nResult > 0\n\nWarning: Invalid number of parenthesis." +
+             closing},
         {{"  ", "-vvv"}, "Tokens > \nPosfix > \nResult > 0\n"},
-        {{"1000*1000", "-vvv", "-t"}, "Tokens > '1000' '*' '1000' \nPosfix > 1000 1000 * \nResult > 1,000,000\n"},
+        {{"1000*1000", "-vvv", "-t"},
+         "Tokens > '1000' '*' '1000' \nPosfix > 1000 1000 * \nResult > 1,000,000\n"},
         {{"rand()*0", "-vvv", "-f", "%.1f"},
          "Tokens > 'rand' '(' '0' ')' '*' '0' \nPosfix > 0 rand 0 * \nResult > 0.0\n"},
-        {{"a=5", "-f", "%.2f", "-vvv"}, "Tokens > 'a' '=' '5' \nPosfix > a 5 = \nResult > (definition)\n"},
+        {{"a=5", "-f", "%.2f", "-vvv"},
+         "Tokens > 'a' '=' '5' \nPosfix > a 5 = \nResult > (definition)\n"},
     });
 }
 

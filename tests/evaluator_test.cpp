@@ -1,9 +1,9 @@
 #include "engine/evaluator.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "common/number_text.h"
 
@@ -26,7 +26,8 @@ protected:
     }
 
     void expect_results(std::initializer_list<std::pair<std::string_view, const char*>> cases) {
-        for (const auto& [statement, expected] : cases) EXPECT_EQ(run(statement), expected) << statement;
+        for (const auto& [statement, expected] : cases)
+            EXPECT_EQ(run(statement), expected) << statement;
     }
 
     Settings settings;
@@ -36,24 +37,62 @@ protected:
 
 TEST_F(EvaluatorTest, Arithmetic) {
     expect_results({
-        {"2+3*4", "14"}, {"2-3-4", "-5"}, {"8/2/2", "2"}, {"2^3^2", "64"}, {"2^3!", "64"},
-        {"1/3*3", "0.999999999999999"}, {"2(3+4)", "7"}, {"", "0"}, {"   ", "0"},
-        {"abc", "0"}, {"pi", "0"}, {"E", "2.71828182845905"}, {"1.2.3", "1.2"}, {"inf", "inf"},
-        {"2^10000", "inf"}, {"log(0)", "-inf"}, {"-0", "-0"},
-        {"5mb", "5120"}, {"1pb", "1099511627776"}, {"2+3mb", "3074"}, {"mb", "0"},
-        {"round(2.5)", "3"}, {"round(-2.5)", "-3"}, {"floor(-1.5)", "-2"}, {"ceil(1.2)", "2"},
-        {"abs(-3)", "3"}, {"sqrt 4+5", "7"}, {")(", "0"}, {"rand", "0"}, {"=", "0"},
-        {"asin(1)", "1.5707963267949"}, {"\t5+1", "6"},
+        {"2+3*4", "14"},
+        {"2-3-4", "-5"},
+        {"8/2/2", "2"},
+        {"2^3^2", "64"},
+        {"2^3!", "64"},
+        {"1/3*3", "0.999999999999999"},
+        {"2(3+4)", "7"},
+        {"", "0"},
+        {"   ", "0"},
+        {"abc", "0"},
+        {"pi", "0"},
+        {"E", "2.71828182845905"},
+        {"1.2.3", "1.2"},
+        {"inf", "inf"},
+        {"2^10000", "inf"},
+        {"log(0)", "-inf"},
+        {"-0", "-0"},
+        {"5mb", "5120"},
+        {"1pb", "1099511627776"},
+        {"2+3mb", "3074"},
+        {"mb", "0"},
+        {"round(2.5)", "3"},
+        {"round(-2.5)", "-3"},
+        {"floor(-1.5)", "-2"},
+        {"ceil(1.2)", "2"},
+        {"abs(-3)", "3"},
+        {"sqrt 4+5", "7"},
+        {")(", "0"},
+        {"rand", "0"},
+        {"=", "0"},
+        {"asin(1)", "1.5707963267949"},
+        {"\t5+1", "6"},
     });
 }
 
 TEST_F(EvaluatorTest, FactorialDoesNotWrap) {
     expect_results({
-        {"3!", "6"}, {"!3", "6"}, {"3!+2", "8"}, {"3!!", "720"}, {"3.9!", "6"}, {"0!", "1"},
-        {"-3!", "-6"}, {"-4!", "24"}, {"20!", "2.43290200817664e+18"},
-        {"21!", "5.10909421717094e+19"}, {"66!", "5.44344939077443e+92"},
-        {"170!", "7.257415615308e+306"}, {"171!", "inf"}, {"-171!", "-inf"}, {"-172!", "inf"},
-        {"inf!", "inf"}, {"(0-inf)!", "nan"}, {"nan!", "nan"}, {"2147483649!", "inf"},
+        {"3!", "6"},
+        {"!3", "6"},
+        {"3!+2", "8"},
+        {"3!!", "720"},
+        {"3.9!", "6"},
+        {"0!", "1"},
+        {"-3!", "-6"},
+        {"-4!", "24"},
+        {"20!", "2.43290200817664e+18"},
+        {"21!", "5.10909421717094e+19"},
+        {"66!", "5.44344939077443e+92"},
+        {"170!", "7.257415615308e+306"},
+        {"171!", "inf"},
+        {"-171!", "-inf"},
+        {"-172!", "inf"},
+        {"inf!", "inf"},
+        {"(0-inf)!", "nan"},
+        {"nan!", "nan"},
+        {"2147483649!", "inf"},
     });
 }
 
@@ -75,9 +114,15 @@ TEST_F(EvaluatorTest, FlagsOfProblems) {
 
 TEST_F(EvaluatorTest, NamedValuesPersistAndAreReadWhenUsed) {
     expect_results({
-        {"x=5+1", "none"}, {"x", "6"}, {"x=x+1", "none"}, {"x", "7"},
-        {"(y=5)", "none"}, {"y", "5"}, {"(y=5)+1", "1"},
-        {"PI=3", "none"}, {"PI+1", "4"},
+        {"x=5+1", "none"},
+        {"x", "6"},
+        {"x=x+1", "none"},
+        {"x", "7"},
+        {"(y=5)", "none"},
+        {"y", "5"},
+        {"(y=5)+1", "1"},
+        {"PI=3", "none"},
+        {"PI+1", "4"},
         // The left x is read only by the +, after the assignment changed it.
         {"z(z=3)+", "3"},
     });
@@ -89,8 +134,8 @@ TEST_F(EvaluatorTest, NamedValuesPersistAndAreReadWhenUsed) {
 
 TEST_F(EvaluatorTest, OnlyNamesCanBeAssigned) {
     const std::pair<std::string_view, std::optional<std::string>> cases[] = {
-        {"3=7", "3"}, {"1.2.3=4", "1.2.3"}, {"2*q=5", "0"}, {"2+(q=3)", "2"},
-        {"((q=5))", "("}, {"=5", std::nullopt}, {"inf=2", "inf"}, {"INF=2", "INF"},
+        {"3=7", "3"},     {"1.2.3=4", "1.2.3"},       {"2*q=5", "0"},       {"2+(q=3)", "2"},
+        {"((q=5))", "("}, {"=5", std::nullopt},       {"inf=2", "inf"},     {"INF=2", "INF"},
         {"nan=2", "nan"}, {"Infinity=2", "Infinity"}, {"2^10000=1", "inf"},
     };
     for (const auto& [statement, left] : cases) {
@@ -126,8 +171,12 @@ TEST_F(EvaluatorTest, RandDrawsNewFractions) {
 TEST_F(EvaluatorTest, Degrees) {
     settings.degrees = true;
     expect_results({
-        {"sin(90)", "1"}, {"sin(180)", "1.22464679914735e-16"}, {"tan(90)", "1.63312393531954e+16"},
-        {"asin(1)", "0.0174541787375852"}, {"atan(57)", "0.782810326348054"}, {"atan(58)", "0"},
+        {"sin(90)", "1"},
+        {"sin(180)", "1.22464679914735e-16"},
+        {"tan(90)", "1.63312393531954e+16"},
+        {"asin(1)", "0.0174541787375852"},
+        {"atan(57)", "0.782810326348054"},
+        {"atan(58)", "0"},
     });
     EXPECT_TRUE(evaluator.status().invalid_trig);
 }
@@ -145,8 +194,12 @@ TEST_F(EvaluatorTest, RoundDigits) {
 
 TEST_F(EvaluatorTest, Precision) {
     settings.precision = 2;
-    expect_results({{"3.14159", "3.14159"}, {"3.14159+0", "3.14"}, {"PI", "3.14159265358979"},
-                    {"1/0.001", "0"}, {"x=3.14159", "none"}, {"x", "3.14159"}});
+    expect_results({{"3.14159", "3.14159"},
+                    {"3.14159+0", "3.14"},
+                    {"PI", "3.14159265358979"},
+                    {"1/0.001", "0"},
+                    {"x=3.14159", "none"},
+                    {"x", "3.14159"}});
     EXPECT_TRUE((run("1/0.001"), evaluator.status().division_by_zero));
     settings.precision = 400;
     expect_results({{"1/3", "0.333333333333333"}});

@@ -1,14 +1,14 @@
 #include "common/number_text.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace zorva {
 namespace {
@@ -20,9 +20,28 @@ std::string printf_g15(double value) {
 }
 
 TEST(NumberTextTest, PrintsWhatPrintfPrints) {
-    const double fixed[] = {0, -0.0, 1, -1, 0.1, 1.0 / 3, 2.0 / 3, 1e15, 1e16, 123456789012345678.0,
-                            1e-5, 1e-4, 1e21, 1e300, 5e-324, 2.2250738585072014e-308,
-                            INFINITY, -INFINITY, NAN, 0.5, 999999999999999.5, 1.5e-7};
+    const double fixed[] = {0,
+                            -0.0,
+                            1,
+                            -1,
+                            0.1,
+                            1.0 / 3,
+                            2.0 / 3,
+                            1e15,
+                            1e16,
+                            123456789012345678.0,
+                            1e-5,
+                            1e-4,
+                            1e21,
+                            1e300,
+                            5e-324,
+                            2.2250738585072014e-308,
+                            INFINITY,
+                            -INFINITY,
+                            NAN,
+                            0.5,
+                            999999999999999.5,
+                            1.5e-7};
     for (const double value : fixed) EXPECT_EQ(NumberText(value).view(), printf_g15(value));
     std::mt19937_64 generator(7);
     for (int i = 0; i < 20000; ++i) {
@@ -34,10 +53,36 @@ TEST(NumberTextTest, PrintsWhatPrintfPrints) {
 }
 
 TEST(NumberTextTest, ParsesWhatStrtodParses) {
-    const std::vector<std::string> texts = {"12", "-5", "+5", ".5", "-.5", "1.2.3", ".", "-.", "-", "+", "+-5",
-                             "abc", "", "\t7", " 8", "\f9x", "0x1p3", "inf", "-Infinity", "nan",
-                             "1e5", "1e", "1e+", "-0", "#5", "(", "1" + std::string(400, '0'),
-                             "0." + std::string(400, '0') + "1", "4.9e-324", "2e-320"};
+    const std::vector<std::string> texts = {"12",
+                                            "-5",
+                                            "+5",
+                                            ".5",
+                                            "-.5",
+                                            "1.2.3",
+                                            ".",
+                                            "-.",
+                                            "-",
+                                            "+",
+                                            "+-5",
+                                            "abc",
+                                            "",
+                                            "\t7",
+                                            " 8",
+                                            "\f9x",
+                                            "0x1p3",
+                                            "inf",
+                                            "-Infinity",
+                                            "nan",
+                                            "1e5",
+                                            "1e",
+                                            "1e+",
+                                            "-0",
+                                            "#5",
+                                            "(",
+                                            "1" + std::string(400, '0'),
+                                            "0." + std::string(400, '0') + "1",
+                                            "4.9e-324",
+                                            "2e-320"};
     for (const std::string& text : texts) {
         const double expected = std::strtod(text.c_str(), nullptr);
         const double parsed = parse_number(text);

@@ -1,9 +1,9 @@
 #include "cli/options.h"
 
-#include <gtest/gtest.h>
-
 #include <limits>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace zorva {
 namespace {
@@ -52,9 +52,17 @@ TEST(OptionsTest, ValueOptionsCascade) {
 TEST(OptionsTest, WholeNumbers) {
     constexpr auto smallest = std::numeric_limits<std::int32_t>::min();
     const std::pair<const char*, std::int32_t> cases[] = {
-        {"2.9", 2}, {"-0.5", 0}, {"abc", 0}, {"-1", -1}, {"2147483647", 2147483647},
-        {"2147483648", smallest}, {"-1e99", smallest}, {"nan", smallest}, {"inf", smallest},
-        {" 7x", 7}, {"", 0},
+        {"2.9", 2},
+        {"-0.5", 0},
+        {"abc", 0},
+        {"-1", -1},
+        {"2147483647", 2147483647},
+        {"2147483648", smallest},
+        {"-1e99", smallest},
+        {"nan", smallest},
+        {"inf", smallest},
+        {" 7x", 7},
+        {"", 0},
     };
     for (const auto& [word, expected] : cases) EXPECT_EQ(read_whole_number(word), expected) << word;
 }

@@ -62,7 +62,8 @@ RunResult run_zorva(const std::vector<std::string>& words, std::string_view inpu
     std::size_t written = 0;
     if (input.empty()) close_fd(in.write);
     while (out.read >= 0 || err.read >= 0) {
-        std::array<pollfd, 3> fds{{{out.read, POLLIN, 0}, {err.read, POLLIN, 0}, {in.write, POLLOUT, 0}}};
+        std::array<pollfd, 3> fds{
+            {{out.read, POLLIN, 0}, {err.read, POLLIN, 0}, {in.write, POLLOUT, 0}}};
         if (::poll(fds.data(), fds.size(), 30000) <= 0) break;  // never hang a test
         if (fds[2].revents != 0) {
             const ssize_t n = ::write(in.write, input.data() + written, input.size() - written);

@@ -7,13 +7,15 @@ namespace {
 
 TEST(TokenTest, KindOfTextMatchesWholeTextCaseSensitive) {
     const std::pair<const char*, TokenKind> cases[] = {
-        {"+", Add},      {"-", Subtract},  {"*", Multiply},  {"/", Divide},   {"=", Assign},
-        {"^", Power},    {"!", Factorial}, {"sqrt", Sqrt},   {"abs", Abs},    {"log", Log},
-        {"floor", Floor}, {"ceil", Ceil},  {"round", Round}, {"rand", Rand},  {"mb", Megabytes},
-        {"gb", Gigabytes}, {"tb", Terabytes}, {"pb", Petabytes}, {"sin", Sin}, {"cos", Cos},
-        {"tan", Tan},    {"asin", Asin},   {"acos", Acos},   {"atan", Atan},  {")", CloseParen},
-        {"(", OpenParen}, {"pt", Operand}, {"MB", Operand},  {"Sin", Operand}, {"sqrtx", Operand},
-        {"mbb", Operand}, {"asinh", Operand}, {"12", Operand}, {"+5", Operand}, {"#", Operand},
+        {"+", Add},        {"-", Subtract},    {"*", Multiply},   {"/", Divide},
+        {"=", Assign},     {"^", Power},       {"!", Factorial},  {"sqrt", Sqrt},
+        {"abs", Abs},      {"log", Log},       {"floor", Floor},  {"ceil", Ceil},
+        {"round", Round},  {"rand", Rand},     {"mb", Megabytes}, {"gb", Gigabytes},
+        {"tb", Terabytes}, {"pb", Petabytes},  {"sin", Sin},      {"cos", Cos},
+        {"tan", Tan},      {"asin", Asin},     {"acos", Acos},    {"atan", Atan},
+        {")", CloseParen}, {"(", OpenParen},   {"pt", Operand},   {"MB", Operand},
+        {"Sin", Operand},  {"sqrtx", Operand}, {"mbb", Operand},  {"asinh", Operand},
+        {"12", Operand},   {"+5", Operand},    {"#", Operand},
     };
     for (const auto& [text, kind] : cases) EXPECT_EQ(kind_of_text(text), kind) << text;
 }
@@ -34,10 +36,12 @@ TEST(TokenTest, PredicatesAreRangesOfKinds) {
 }
 
 TEST(TokenTest, NumericText) {
-    for (const char* text : {"", "5", "-5", "+5", ".", "-.", "1.2.3", "1e+5", "1e-5", "1e+", "-e+5"}) {
+    for (const char* text :
+         {"", "5", "-5", "+5", ".", "-.", "1.2.3", "1e+5", "1e-5", "1e+", "-e+5"}) {
         EXPECT_TRUE(is_numeric_text(text)) << text;
     }
-    for (const char* text : {"-", "+", "--5", "+-5", "1e5", "1E+5", "e+5", "1e", "5x", " 5", "\xb5"}) {
+    for (const char* text :
+         {"-", "+", "--5", "+-5", "1e5", "1E+5", "e+5", "1e", "5x", " 5", "\xb5"}) {
         EXPECT_FALSE(is_numeric_text(text)) << text;
     }
 }

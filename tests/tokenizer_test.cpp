@@ -1,8 +1,8 @@
 #include "engine/tokenizer.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
+
+#include <gtest/gtest.h>
 
 namespace zorva {
 namespace {

@@ -1,23 +1,23 @@
 #include "cli/user_format.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
+
+#include <gtest/gtest.h>
 
 namespace zorva {
 namespace {
 
 TEST(UserFormatTest, ValidFormats) {
-    for (const char* format : {"", "%f", "%.2f", "%10.3e", "%-+ #0'12.4G", "%lf", "%a", "%A",
-                               "%%", "%%%f%%", "x = %g units", "plain text", "%1000.1000f",
-                               "%.f"}) {
+    for (const char* format : {"", "%f", "%.2f", "%10.3e", "%-+ #0'12.4G", "%lf", "%a", "%A", "%%",
+                               "%%%f%%", "x = %g units", "plain text", "%1000.1000f", "%.f"}) {
         EXPECT_TRUE(is_valid_user_format(format)) << format;
     }
 }
 
 TEST(UserFormatTest, InvalidFormats) {
-    for (const char* format : {"%s", "%d", "%n", "%*f", "%.*f", "%ls", "%Lf", "%f%f", "%", "%5",
-                               "%1001f", "%.1001f", "%99999f", "%hf", "%llf", "abc%", "%-", "%.2"}) {
+    for (const char* format :
+         {"%s", "%d", "%n", "%*f", "%.*f", "%ls", "%Lf", "%f%f", "%", "%5", "%1001f", "%.1001f",
+          "%99999f", "%hf", "%llf", "abc%", "%-", "%.2"}) {
         EXPECT_FALSE(is_valid_user_format(format)) << format;
     }
 }
