@@ -171,7 +171,10 @@ void Evaluator::assign(const StackItem* left, const StackItem& right) {
 
 double Evaluator::operand_value(const StackItem& item) const {
     if (item.text.empty()) return item.value;
-    if (const double* named = names_.find(item.text)) return *named;
+    // Only a definable name can be defined, so no other text needs the lookup.
+    if (is_definable_start(item.text[0])) {
+        if (const double* named = names_.find(item.text)) return *named;
+    }
     return parse_number(item.text);
 }
 

@@ -5,11 +5,7 @@
 namespace zorva {
 
 bool is_definable_name(std::string_view text) {
-    if (text.empty()) return false;
-    const char first = text[0];
-    const bool starts_like_name =
-        (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z') || first == '_';
-    if (!starts_like_name) return false;
+    if (text.empty() || !is_definable_start(text[0])) return false;
     const std::string terminated(text);
     char* end = nullptr;
     std::strtod(terminated.c_str(), &end);

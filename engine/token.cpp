@@ -17,8 +17,19 @@ bool is_decimal_digit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 TokenKind kind_of_text(std::string_view text) {
-    if (text.empty() || text.size() > 5) return Operand;
-    for (std::uint32_t kind = Add; kind < Operand; ++kind) {
+    if (text.size() == 1) {
+        // clang-format off
+        switch (text[0]) {
+            case '+': return Add;       case '-': return Subtract;  case '*': return Multiply;
+            case '/': return Divide;    case '=': return Assign;    case '^': return Power;
+            case '!': return Factorial; case ')': return CloseParen; case '(': return OpenParen;
+            default: return Operand;
+        }
+        // clang-format on
+    }
+    // The word keywords are all short and lower case; most tokens are numbers.
+    if (text.size() > 5 || text[0] < 'a' || text[0] > 'z') return Operand;
+    for (std::uint32_t kind = Sqrt; kind <= Atan; ++kind) {
         if (keywords[kind] == text) return static_cast<TokenKind>(kind);
     }
     return Operand;

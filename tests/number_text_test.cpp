@@ -52,6 +52,46 @@ TEST(NumberTextTest, PrintsWhatPrintfPrints) {
     }
 }
 
+// What a calculation produces most: results of short decimals, and exact 16-digit ties.
+std::vector<double> typical_values() {
+    std::mt19937_64 generator(11);
+    std::uniform_int_distribution<int> small(1, 99999);
+    std::vector<double> values;
+    for (int i = 0; i < 20000; ++i) {
+        const double a = small(generator) / 100.0;
+        const double b = small(generator) / 1000.0;
+        for (const double v : {a * b, a / b, std::sqrt(a), a - b, a * 1e10 / b, b / a / 1e9}) {
+            values.push_back(v);
+            values.push_back(-v);
+        }
+        values.push_back(static_cast<double>(1000000000000000 + 10 * small(generator) + 5));
+    }
+    return values;
+}
+
+TEST(NumberTextTest, PrintsWhatPrintfPrintsForTypicalValues) {
+    for (const double value : typical_values()) {
+        ASSERT_EQ(NumberText(value).view(), printf_g15(value)) << value;
+    }
+}
+
+TEST(NumberTextTest, RoundsLikeReadingThePrintedText) {
+    std::mt19937_64 generator(5);
+    std::vector<double> values = typical_values();
+    for (int i = 0; i < 20000; ++i) {
+        double value;
+        const std::uint64_t bits = generator();
+        std::memcpy(&value, &bits, sizeof value);
+        values.push_back(value);
+    }
+    for (const double value : values) {
+        const double expected = std::strtod(printf_g15(value).c_str(), nullptr);
+        const double rounded = round_to_number_text(value);
+        if (std::isnan(expected)) continue;
+        ASSERT_EQ(rounded, expected) << printf_g15(value);
+    }
+}
+
 TEST(NumberTextTest, ParsesWhatStrtodParses) {
     const std::vector<std::string> texts = {"12",
                                             "-5",
@@ -82,7 +122,20 @@ TEST(NumberTextTest, ParsesWhatStrtodParses) {
                                             "1" + std::string(400, '0'),
                                             "0." + std::string(400, '0') + "1",
                                             "4.9e-324",
-                                            "2e-320"};
+                                            "2e-320",
+                                            "0.1",
+                                            "123456789012345678",
+                                            "1234567890123456789012",
+                                            "9007199254740993",
+                                            "0.0000000000000000000000001",
+                                            "1.5e300",
+                                            "-.e5",
+                                            "1.7976931348623157e309",
+                                            "000000000000000000012.5",
+                                            "-inf",
+                                            "-x",
+                                            "-",
+                                            "- 5"};
     for (const std::string& text : texts) {
         const double expected = std::strtod(text.c_str(), nullptr);
         const double parsed = parse_number(text);
