@@ -47,6 +47,13 @@ void Tokenizer::run(std::string_view statement, TokenSink& sink) {
         join(i);
         // A sign that starts a number collects the digits after it: "3*-5" gives "-5".
         if ((c == '+' || c == '-') && sign_starts_number(i)) current_ = Number;
+        // The rest of an unbroken run of digits or letters joins in one step.
+        if ((current_ == Number || current_ == Letter) && spilled_ == nullptr) {
+            while (i + 1 < statement.size() && char_class(statement[i + 1]) == current_) {
+                ++i;
+                ++pending_end_;
+            }
+        }
     }
     end_pending();
 }
