@@ -181,3 +181,21 @@ TEST(CliTest, ThousandsSeparators) {
 
 }  // namespace
 }  // namespace zorva::testing
+
+namespace zorva::testing {
+namespace {
+
+// Address space is what the sanitizers need most of, so they cannot run under a limit.
+#ifndef ZORVA_SANITIZE
+TEST(CliTest, AllocationFailureEndsWithItsMessage) {
+    std::string statement = "1";
+    for (int i = 0; i < 60000; ++i) statement += "+1";
+    const RunResult run = run_program({"/bin/sh", "-c", "ulimit -v 10000 && exec \"$0\" \"$@\"",
+                                       zorva_binary(), statement, "-vvv"});
+    EXPECT_EQ(run.out, "Error: Could not allocate memory\n");
+    EXPECT_EQ(run.status, 255);
+}
+#endif
+
+}  // namespace
+}  // namespace zorva::testing

@@ -35,6 +35,12 @@ void close_fd(int& fd) {
 }  // namespace
 
 RunResult run_zorva(const std::vector<std::string>& words, std::string_view input) {
+    std::vector<std::string> argv{zorva_binary()};
+    argv.insert(argv.end(), words.begin(), words.end());
+    return run_program(argv, input);
+}
+
+RunResult run_program(const std::vector<std::string>& command, std::string_view input) {
     std::signal(SIGPIPE, SIG_IGN);  // a child that stops reading must not end the test
     Pipe in, out, err;
     posix_spawn_file_actions_t actions;
@@ -43,12 +49,11 @@ RunResult run_zorva(const std::vector<std::string>& words, std::string_view inpu
     posix_spawn_file_actions_adddup2(&actions, out.write, STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, err.write, STDERR_FILENO);
 
+    std::vector<std::string> copies(command);
     std::vector<char*> argv;
-    std::string name = ZORVA_BINARY;
-    argv.push_back(name.data());
-    std::vector<std::string> copies(words);
     for (std::string& word : copies) argv.push_back(word.data());
     argv.push_back(nullptr);
+    const std::string& name = copies.at(0);
 
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, name.c_str(), &actions, nullptr, argv.data(), environ);

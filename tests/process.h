@@ -13,8 +13,14 @@ struct RunResult {
     int status;  // the exit status, or 128 + the signal that ended the run
 };
 
-/// Runs the built zorva with `words` after its name and `input` on its standard input
-/// (a pipe, closed after the input). Standard output and error are captured separately.
+/// The path of the built zorva.
+inline const char* zorva_binary() { return ZORVA_BINARY; }
+
+/// Runs `argv` (argv[0] is the program's path) with `input` on its standard input (a pipe,
+/// closed after the input). Standard output and error are captured separately.
+RunResult run_program(const std::vector<std::string>& argv, std::string_view input = {});
+
+/// Runs the built zorva with `words` after its name.
 RunResult run_zorva(const std::vector<std::string>& words, std::string_view input = {});
 
 }  // namespace zorva::testing
