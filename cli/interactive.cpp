@@ -1,10 +1,17 @@
 #include "cli/interactive.h"
 
+#include "cli/line_editor.h"
+
 namespace zorva {
 
 void run_interactive_mode(StatementRunner& runner, Output& out) {
-    (void)runner;
     out.write("Running ZORVA v4.0.0\nType 'exit' to exit the program.\n");
+    LineEditor editor(out);
+    while (std::optional<std::string> line = editor.read_line("> ")) {
+        if (*line == "exit") break;
+        editor.add_history(*line);
+        runner.run_statements(*line);
+    }
     out.write("Bye...\n");
 }
 

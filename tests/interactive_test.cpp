@@ -1,0 +1,144 @@
+// The interactive mode end to end: lines piped in, and a person at a pseudo-terminal.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "process.h"
+#include "pty_session.h"
+
+namespace zorva::testing {
+namespace {
+
+using namespace std::string_literals;
+
+const std::string banner = "Running ZORVA v4.0.0\nType 'exit' to exit the program.\n";
+const std::string bye = "Bye...\n";
+const std::string invalid_exit = "0\n\nWarning: Invalid token 'exit'\nResult may not be correct!\n";
+
+struct PipedCase {
+    std::string input;
+    std::string out;  // between the banner and "Bye..."
+};
+
+TEST(InteractivePipedTest, EvaluatesEachLineAsItComes) {
+    const std::vector<PipedCase> cases = {
+        {"", ""},
+        {"1+1\n2*3\n", "2\n6\n"},
+        {"1+1\n2*3", "2\n6\n"},  // the last line has no line break
+        {"\n\n4\n", "4\n"},
+        {"1+1;2+2\n", "2\n4\n"},
+        {"a=5\na*2\n", "10\n"},
+        {"PI=3\nPI+1\n", "4\n"},
+        {"8/0\n1\n", "0\n\nWarning: Division by zero/undefined.\nResult may not be correct!\n1\n"},
+        {"exit\n1\n", ""},
+        {"1\nexit", "1\n"},
+        {" exit\nexit \nexit;\nEXIT\n7\n",
+         invalid_exit + invalid_exit + invalid_exit +
+             "0\n\nWarning: Invalid token 'EXIT'\nResult may not be correct!\n7\n"},
+        // A NUL byte is part of its line: what follows it still reaches the tokens.
+        {"1\0"
+         "2\n3\n"s,
+         "0\n\nWarning: Invalid token '\0"
+         "2'\nResult may not be correct!\n3\n"s},
+    };
+    for (const PipedCase& c : cases) {
+        const RunResult run = run_zorva({}, c.input);
+        EXPECT_EQ(run.out, banner + c.out + bye) << "input: " << c.input;
+        EXPECT_EQ(run.status, 0) << "input: " << c.input;
+        EXPECT_EQ(run.err, "") << "input: " << c.input;
+    }
+}
+
+TEST(InteractivePipedTest, ReadsLinesOfAnyLength) {
+    const std::string long_line = std::string(10 * 1024 * 1024, ' ') + "6*7";
+    const RunResult run = run_zorva({"-i"}, "1\n" + long_line + "\n" + long_line + "\n2");
+    EXPECT_EQ(run.out, banner + "1\n42\n42\n2\n" + bye);
+    EXPECT_EQ(run.status, 0);
+}
+
+// On a terminal the pseudo-terminal turns each line break into "\r\n".
+const std::string tty_banner = "Running ZORVA v4.0.0\r\nType 'exit' to exit the program.\r\n> ";
+
+/// Types `keys` at the next prompt and expects `result` as the next output line.
+void expect_line(PtySession& session, std::string_view keys, std::string_view result) {
+    session.type(keys);
+    EXPECT_TRUE(session.expect("\r\n" + std::string(result) + "\r\n> "))
+        << "keys: " << keys << "\nscreen: " << session.screen();
+}
+
+void expect_bye(PtySession& session, const termios& modes_before) {
+    EXPECT_TRUE(session.expect("Bye...\r\n")) << session.screen();
+    EXPECT_EQ(session.wait_for_exit(), 0);
+    EXPECT_TRUE(same_modes(session.modes(), modes_before));
+}
+
+TEST(InteractiveTerminalTest, EvaluatesLinesAndRecallsThem) {
+    PtySession session({});
+    const termios modes_before = session.modes();
+    ASSERT_TRUE(session.expect(tty_banner)) << session.screen();
+    expect_line(session, "1+1\r", "2");
+    session.type("a=5\r");
+    ASSERT_TRUE(session.expect("a=5\r\n> ")) << session.screen();
+    expect_line(session, "a*2\r", "10");
+    expect_line(session, "\x1b[A\r", "10");  // Up: the line before
+    expect_line(session, "1+1;2+2\r", "2\r\n4");
+    expect_line(session, "\x1b[A\x1b[A\x1b[B\r", "2\r\n4");  // Up, Up, Down
+    // A line run twice in a row is kept once, so two steps back is "a*2" again.
+    expect_line(session, "\x1b[A\x1b[A\r", "10");
+    session.type("exit\r");
+    expect_bye(session, modes_before);
+}
+
+TEST(InteractiveTerminalTest, EditsWithEmacsKeysAndArrows) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"12\x1b[D+\r", "3"},  // Left, then insert
+        {"2*3\x01"
+         "1\r",
+         "36"},                          // Ctrl-A: to the start
+        {"2*3\x01\x05+1\r", "7"},        // Ctrl-E: to the end
+        {"5+100\x01\x1b[C\x0b\r", "5"},  // Right, then Ctrl-K: cut to the end
+        {"123\x7f\r", "12"},             // Backspace
+        {"12+3\x01\x04\r", "5"},         // Ctrl-D on a character deletes it
+        {"9\x04*2\r", "18"},             // Ctrl-D at the end of a line does nothing
+        {"3\x1b[H"
+         "1\x1b[F"
+         "4\r",
+         "134"},  // Home and End
+    };
+    PtySession session({});
+    ASSERT_TRUE(session.expect(tty_banner)) << session.screen();
+    for (const auto& [keys, result] : cases) expect_line(session, keys, result);
+}
+
+TEST(InteractiveTerminalTest, HistoryKeepsTheLastHundredLines) {
+    PtySession session({});
+    ASSERT_TRUE(session.expect(tty_banner)) << session.screen();
+    for (int n = 1; n <= 101; ++n)
+        expect_line(session, std::to_string(n) + "\r", std::to_string(n));
+    std::string up;
+    for (int n = 0; n < 101; ++n) up += "\x1b[A";
+    expect_line(session, up + "\r", "2");  // "1" has fallen out; Up stops at the oldest line
+}
+
+TEST(InteractiveTerminalTest, EndsWithByeAndRestoresTheTerminal) {
+    const std::vector<std::pair<std::string, std::string>> endings = {
+        {"exit\r", "> exit\r\nBye...\r\n"},
+        {"\x04", "> \r\nBye...\r\n"},  // Ctrl-D on an empty line
+        {"\x03", "> \r\nBye...\r\n"},  // Ctrl-C
+        {"1+\x03", "> 1+\r\nBye...\r\n"},
+    };
+    for (const auto& [keys, end] : endings) {
+        PtySession session({"-i"});
+        const termios modes_before = session.modes();
+        ASSERT_TRUE(session.expect(tty_banner)) << session.screen();
+        expect_line(session, "6*7\r", "42");
+        session.type(keys);
+        expect_bye(session, modes_before);
+        EXPECT_TRUE(session.screen().ends_with(end)) << "keys: " << keys << "\n"
+                                                     << session.screen();
+    }
+}
+
+}  // namespace
+}  // namespace zorva::testing
