@@ -53,8 +53,8 @@ public:
         el_set(editor, EL_SIGNAL, 1);
         // Ctrl-C reaches the editor as a key, which ends the input instead of the process.
         el_set(editor, EL_SETTY, "-d", "-isig", static_cast<const char*>(nullptr));
-        bind(editor, "^C", "zorva-end-input", &end_input);
-        bind(editor, "^D", "zorva-delete-or-end-input", &delete_or_end_input);
+        bind(editor, L"^C", L"zorva-end-input", &end_input);
+        bind(editor, L"^D", L"zorva-delete-or-end-input", &delete_or_end_input);
     }
 
     std::optional<std::string> read_line(std::string_view prompt) {
@@ -82,10 +82,11 @@ private:
         return static_cast<Terminal*>(terminal)->prompt_.data();
     }
 
-    static void bind(EditLine* editor, const char* key, const char* name,
+    // The wide calls, since the narrow EL_ADDFN leaks its copies of the two names.
+    static void bind(EditLine* editor, const wchar_t* key, const wchar_t* name,
                      unsigned char (*function)(EditLine*, int)) {
-        el_set(editor, EL_ADDFN, name, name, function);
-        el_set(editor, EL_BIND, key, name, static_cast<const char*>(nullptr));
+        el_wset(editor, EL_ADDFN, name, name, function);
+        el_wset(editor, EL_BIND, key, name, static_cast<const wchar_t*>(nullptr));
     }
 
     // Declared first so that it outlives the editor, which refers to it.
