@@ -1,4 +1,8 @@
 // The interactive mode end to end: lines piped in, and a person at a pseudo-terminal.
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -10,11 +14,11 @@
 namespace zorva::testing {
 namespace {
 
-using namespace std::string_literals;
-
 const std::string banner = "Running ZORVA v4.0.0\nType 'exit' to exit the program.\n";
 const std::string bye = "Bye...\n";
-const std::string invalid_exit = "0\n\nWarning: Invalid token 'exit'\nResult may not be correct!\n";
+const std::string not_correct = "\nResult may not be correct!\n";
+const std::string invalid_exit = "0\n\nWarning: Invalid token 'exit'" + not_correct;
+const std::string nul(1, '\0');
 
 struct PipedCase {
     std::string input;
@@ -30,17 +34,14 @@ TEST(InteractivePipedTest, EvaluatesEachLineAsItComes) {
         {"1+1;2+2\n", "2\n4\n"},
         {"a=5\na*2\n", "10\n"},
         {"PI=3\nPI+1\n", "4\n"},
-        {"8/0\n1\n", "0\n\nWarning: Division by zero/undefined.\nResult may not be correct!\n1\n"},
+        {"8/0\n1\n", "0\n\nWarning: Division by zero/undefined." + not_correct + "1\n"},
         {"exit\n1\n", ""},
         {"1\nexit", "1\n"},
-        {" exit\nexit \nexit;\nEXIT\n7\n",
-         invalid_exit + invalid_exit + invalid_exit +
-             "0\n\nWarning: Invalid token 'EXIT'\nResult may not be correct!\n7\n"},
+        {" exit\nexit \nexit;\nEXIT\n7\n", invalid_exit + invalid_exit + invalid_exit +
+                                               "0\n\nWarning: Invalid token 'EXIT'" + not_correct +
+                                               "7\n"},
         // A NUL byte is part of its line: what follows it still reaches the tokens.
-        {"1\0"
-         "2\n3\n"s,
-         "0\n\nWarning: Invalid token '\0"
-         "2'\nResult may not be correct!\n3\n"s},
+        {"1" + nul + "2\n3\n", "0\n\nWarning: Invalid token '" + nul + "2'" + not_correct + "3\n"},
     };
     for (const PipedCase& c : cases) {
         const RunResult run = run_zorva({}, c.input);
@@ -109,6 +110,20 @@ TEST(InteractiveTerminalTest, EditsWithEmacsKeysAndArrows) {
     PtySession session({});
     ASSERT_TRUE(session.expect(tty_banner)) << session.screen();
     for (const auto& [keys, result] : cases) expect_line(session, keys, result);
+}
+
+TEST(InteractiveTerminalTest, ReadsNoEditorConfiguration) {
+    std::string home = (std::filesystem::temp_directory_path() / "zorva-home-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(home.data()), nullptr);
+    const std::string editrc = home + "/.editrc";
+    // Were the file read, the key 7 would type "42".
+    std::ofstream(editrc) << "bind -s 7 42\nzorva:bind -s 7 42\n";
+    {
+        PtySession session({}, {"TERM=xterm", "HOME=" + home, "EDITRC=" + editrc});
+        ASSERT_TRUE(session.expect(tty_banner)) << session.screen();
+        expect_line(session, "7\r", "7");
+    }
+    std::filesystem::remove_all(home);
 }
 
 TEST(InteractiveTerminalTest, HistoryKeepsTheLastHundredLines) {

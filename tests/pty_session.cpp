@@ -26,12 +26,17 @@ int milliseconds_until(Clock::time_point deadline) {
     return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
-std::vector<std::string> environment_with_term(const std::string& term) {
+std::vector<std::string> environment_with(const std::vector<std::string>& variables) {
     std::vector<std::string> entries;
     for (char** entry = environ; *entry != nullptr; ++entry) {
-        if (std::strncmp(*entry, "TERM=", 5) != 0) entries.emplace_back(*entry);
+        const std::string_view name(*entry, std::strcspn(*entry, "="));
+        bool replaced = false;
+        for (const std::string& variable : variables) {
+            replaced = replaced || (variable.starts_with(name) && variable[name.size()] == '=');
+        }
+        if (!replaced) entries.emplace_back(*entry);
     }
-    entries.push_back("TERM=" + term);
+    entries.insert(entries.end(), variables.begin(), variables.end());
     return entries;
 }
 
@@ -44,7 +49,8 @@ std::vector<char*> pointers_to(std::vector<std::string>& texts) {
 
 }  // namespace
 
-PtySession::PtySession(const std::vector<std::string>& words, const std::string& term) {
+PtySession::PtySession(const std::vector<std::string>& words,
+                       const std::vector<std::string>& variables) {
     winsize size{};
     size.ws_row = 24;
     size.ws_col = 80;
@@ -53,7 +59,7 @@ PtySession::PtySession(const std::vector<std::string>& words, const std::string&
     }
     std::vector<std::string> arguments{ZORVA_BINARY};
     arguments.insert(arguments.end(), words.begin(), words.end());
-    std::vector<std::string> environment = environment_with_term(term);
+    std::vector<std::string> environment = environment_with(variables);
     std::vector<char*> argv = pointers_to(arguments);
     std::vector<char*> envp = pointers_to(environment);
 

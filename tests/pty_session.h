@@ -13,8 +13,10 @@ namespace zorva::testing {
 /// Every wait has a time limit, and a program still running at the end is killed.
 class PtySession {
 public:
-    /// Starts zorva with `words` after its name and TERM set to `term`.
-    explicit PtySession(const std::vector<std::string>& words, const std::string& term = "xterm");
+    /// Starts zorva with `words` after its name, in this process's environment changed by
+    /// `variables` ("NAME=value" each).
+    explicit PtySession(const std::vector<std::string>& words,
+                        const std::vector<std::string>& variables = {"TERM=xterm"});
     ~PtySession();
     PtySession(const PtySession&) = delete;
     PtySession& operator=(const PtySession&) = delete;
