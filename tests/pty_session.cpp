@@ -64,7 +64,11 @@ PtySession::PtySession(const std::vector<std::string>& words,
     std::vector<char*> envp = pointers_to(environment);
 
     pid_ = ::fork();
-    if (pid_ < 0) throw std::runtime_error("fork failed");
+    if (pid_ < 0) {
+        ::close(controller_);
+        ::close(terminal_);
+        throw std::runtime_error("fork failed");
+    }
     if (pid_ == 0) {
         // Only async-signal-safe calls between fork and exec.
         ::setsid();
