@@ -1,5 +1,6 @@
 #include "common/number_text.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -99,7 +100,9 @@ bool round_by_scaling(double value, Rounded& rounded) {
     const double magnitude = std::fabs(value);
     if (!(magnitude >= 1e-8 && magnitude < 1e22)) return false;
     // floor(log2 × log10(2)) is the decimal exponent or just below it.
-    int exponent = (std::ilogb(magnitude) * 78913) >> 18;
+    const int binary_exponent =
+        static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7ff) - 1023;
+    int exponent = (binary_exponent * 78913) >> 18;
     while (magnitude >= nearest_powers_of_ten[exponent + 1 - table_start]) ++exponent;
     const int power = significant_digits - 1 - exponent;
     if (power < -max_exact_power || power > max_exact_power) return false;
@@ -107,11 +110,13 @@ bool round_by_scaling(double value, Rounded& rounded) {
                                      : magnitude / exact_powers_of_ten[-power];
     // The scaled value is below 2^50, so its one rounding is at most 1/16: a fraction this
     // far from one half rounds the same way as the exact value's.
-    const double fraction = scaled - std::floor(scaled);
+    // Truncation is floor here, and cheaper than a call of it.
+    const auto whole = static_cast<std::uint64_t>(scaled);
+    const double fraction = scaled - static_cast<double>(whole);
     if (std::fabs(fraction - 0.5) < 0.125) return false;
-    const double mantissa = std::floor(scaled + 0.5);
-    if (mantissa < 1e14 || mantissa > 1e15) return false;
-    rounded = {static_cast<std::uint64_t>(mantissa), exponent};
+    const std::uint64_t mantissa = fraction > 0.5 ? whole + 1 : whole;
+    if (mantissa < 100000000000000 || mantissa > 1000000000000000) return false;
+    rounded = {mantissa, exponent};
     if (rounded.mantissa == 1000000000000000) rounded = {100000000000000, exponent + 1};
     return true;
 }
