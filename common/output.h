@@ -27,7 +27,7 @@ public:
     bool failed() const { return failed_; }
 
 private:
-    static constexpr std::size_t flush_threshold = 64 * 1024;
+    static constexpr std::size_t flush_threshold = std::size_t{64} * 1024;
     int fd_;
     std::string buffer_;
     bool failed_ = false;

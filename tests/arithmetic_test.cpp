@@ -50,7 +50,7 @@ TEST(ArithmeticTest, RandomFractionsAreFreshAndInRange) {
         const double fraction = random_fraction();
         ASSERT_GE(fraction, 0);
         ASSERT_LT(fraction, 1);
-        repeats += fraction == previous;
+        if (fraction == previous) ++repeats;
         previous = fraction;
     }
     EXPECT_EQ(repeats, 0);

@@ -1,10 +1,10 @@
 // `cmake --install --strip` into a fresh prefix: the binary runs, the manual page is there and
 // renders, and no symbols or debug information are shipped.
-#include <stdlib.h>
-
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 
 #include <gtest/gtest.h>

@@ -11,7 +11,7 @@
 #include <csignal>
 #include <stdexcept>
 
-extern char** environ;
+extern char** environ;  // NOLINT(readability-redundant-declaration): POSIX asks for it
 
 namespace zorva::testing {
 namespace {
@@ -32,6 +32,51 @@ void close_fd(int& fd) {
     fd = -1;
 }
 
+// Writes what the pipe takes of the rest of `input`; closes the pipe after the last byte.
+void write_some(int& fd, std::string_view input, std::size_t& written) {
+    const ssize_t n = ::write(fd, input.data() + written, input.size() - written);
+    if (n > 0) written += static_cast<std::size_t>(n);
+    if (n < 0 || written == input.size()) close_fd(fd);
+}
+
+// Appends what the pipe holds to `text`; closes the pipe at its end.
+void read_some(int& fd, std::string& text) {
+    char buffer[65536];
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n <= 0) {
+        close_fd(fd);
+    } else {
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
+// Writes `input` to the child and reads both of its outputs until they close.
+RunResult exchange(Pipe& in, Pipe& out, Pipe& err, std::string_view input) {
+    RunResult result{};
+    std::size_t written = 0;
+    if (input.empty()) close_fd(in.write);
+    while (out.read >= 0 || err.read >= 0) {
+        std::array<pollfd, 3> fds{
+            {{out.read, POLLIN, 0}, {err.read, POLLIN, 0}, {in.write, POLLOUT, 0}}};
+        if (::poll(fds.data(), fds.size(), 30000) <= 0) break;  // never hang a test
+        if (fds[2].revents != 0) write_some(in.write, input, written);
+        if (fds[0].revents != 0) read_some(out.read, result.out);
+        if (fds[1].revents != 0) read_some(err.read, result.err);
+    }
+    close_fd(in.write);
+    close_fd(out.read);
+    close_fd(err.read);
+    return result;
+}
+
+// The exit status, or 128 + the signal that ended the child.
+int wait_for(pid_t pid) {
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
 }  // namespace
 
 RunResult run_zorva(const std::vector<std::string>& words, std::string_view input) {
@@ -42,7 +87,9 @@ RunResult run_zorva(const std::vector<std::string>& words, std::string_view inpu
 
 RunResult run_program(const std::vector<std::string>& command, std::string_view input) {
     std::signal(SIGPIPE, SIG_IGN);  // a child that stops reading must not end the test
-    Pipe in, out, err;
+    Pipe in;
+    Pipe out;
+    Pipe err;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, in.read, STDIN_FILENO);
@@ -51,6 +98,7 @@ RunResult run_program(const std::vector<std::string>& command, std::string_view 
 
     std::vector<std::string> copies(command);
     std::vector<char*> argv;
+    argv.reserve(copies.size() + 1);
     for (std::string& word : copies) argv.push_back(word.data());
     argv.push_back(nullptr);
     const std::string& name = copies.at(0);
@@ -63,36 +111,8 @@ RunResult run_program(const std::vector<std::string>& command, std::string_view 
     close_fd(err.write);
     if (spawned != 0) throw std::runtime_error("cannot start " + name);
 
-    RunResult result{};
-    std::size_t written = 0;
-    if (input.empty()) close_fd(in.write);
-    while (out.read >= 0 || err.read >= 0) {
-        std::array<pollfd, 3> fds{
-            {{out.read, POLLIN, 0}, {err.read, POLLIN, 0}, {in.write, POLLOUT, 0}}};
-        if (::poll(fds.data(), fds.size(), 30000) <= 0) break;  // never hang a test
-        if (fds[2].revents != 0) {
-            const ssize_t n = ::write(in.write, input.data() + written, input.size() - written);
-            if (n > 0) written += static_cast<std::size_t>(n);
-            if (n < 0 || written == input.size()) close_fd(in.write);
-        }
-        for (int k = 0; k < 2; ++k) {
-            if (fds[k].revents == 0) continue;
-            char buffer[65536];
-            const ssize_t n = ::read(fds[k].fd, buffer, sizeof buffer);
-            if (n <= 0) {
-                close_fd(k == 0 ? out.read : err.read);
-            } else {
-                (k == 0 ? result.out : result.err).append(buffer, static_cast<std::size_t>(n));
-            }
-        }
-    }
-    close_fd(in.write);
-    close_fd(out.read);
-    close_fd(err.read);
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    RunResult result = exchange(in, out, err, input);
+    result.status = wait_for(pid);
     return result;
 }
 
