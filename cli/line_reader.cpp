@@ -7,7 +7,7 @@
 namespace zorva {
 namespace {
 
-constexpr std::size_t block_size = 64 * 1024;
+constexpr std::size_t block_size = std::size_t{64} * 1024;
 
 }  // namespace
 

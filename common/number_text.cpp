@@ -138,7 +138,7 @@ struct Decimal {
 // The shortest digits that read back as `value` (never ending in 0).
 Decimal shortest_decimal(double value) {
     char text[32];
-    const auto end =
+    const char* const end =
         std::to_chars(text, text + sizeof text, value, std::chars_format::scientific).ptr;
     Decimal d;
     const char* p = text;
@@ -149,7 +149,7 @@ Decimal shortest_decimal(double value) {
     for (; p != end && *p != 'e'; ++p) {
         if (*p != '.') d.digits[d.count++] = *p;
     }
-    std::from_chars(p + 1 + (p[1] == '+'), end, d.exponent);
+    std::from_chars(p[1] == '+' ? p + 2 : p + 1, end, d.exponent);
     return d;
 }
 
@@ -187,24 +187,25 @@ bool round_to_significant_digits(Decimal& d) {
     return true;
 }
 
-// The "%.15g" layout of rounded digits: fixed notation for exponents from -4 to 14, else
-// scientific with at least two exponent digits; no trailing zeros either way.
-std::size_t layout_g15(const Decimal& d, char* out) {
-    char* p = out;
-    if (d.negative) *p++ = '-';
+// Scientific notation with at least two exponent digits; returns the end of the text.
+char* layout_scientific(const Decimal& d, char* p) {
+    *p++ = d.digits[0];
+    if (d.count > 1) {
+        *p++ = '.';
+        for (int i = 1; i < d.count; ++i) *p++ = d.digits[i];
+    }
     const int x = d.exponent;
-    if (x < -4 || x >= significant_digits) {
-        *p++ = d.digits[0];
-        if (d.count > 1) {
-            *p++ = '.';
-            for (int i = 1; i < d.count; ++i) *p++ = d.digits[i];
-        }
-        *p++ = 'e';
-        *p++ = x < 0 ? '-' : '+';
-        const int magnitude = x < 0 ? -x : x;
-        if (magnitude < 10) *p++ = '0';
-        p = std::to_chars(p, p + 4, magnitude).ptr;
-    } else if (x >= 0) {
+    *p++ = 'e';
+    *p++ = x < 0 ? '-' : '+';
+    const int magnitude = x < 0 ? -x : x;
+    if (magnitude < 10) *p++ = '0';
+    return std::to_chars(p, p + 4, magnitude).ptr;
+}
+
+// Fixed notation; returns the end of the text.
+char* layout_fixed(const Decimal& d, char* p) {
+    const int x = d.exponent;
+    if (x >= 0) {
         for (int i = 0; i <= x; ++i) *p++ = i < d.count ? d.digits[i] : '0';
         if (d.count > x + 1) {
             *p++ = '.';
@@ -216,6 +217,16 @@ std::size_t layout_g15(const Decimal& d, char* out) {
         for (int i = -1; i > x; --i) *p++ = '0';
         for (int i = 0; i < d.count; ++i) *p++ = d.digits[i];
     }
+    return p;
+}
+
+// The "%.15g" layout of rounded digits: fixed notation for exponents from -4 to 14, else
+// scientific; no trailing zeros either way.
+std::size_t layout_g15(const Decimal& d, char* out) {
+    char* p = out;
+    if (d.negative) *p++ = '-';
+    const bool scientific = d.exponent < -4 || d.exponent >= significant_digits;
+    p = scientific ? layout_scientific(d, p) : layout_fixed(d, p);
     return static_cast<std::size_t>(p - out);
 }
 

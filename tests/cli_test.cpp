@@ -190,7 +190,7 @@ namespace {
 TEST(CliTest, AllocationFailureEndsWithItsMessage) {
     std::string statement = "1";
     for (int i = 0; i < 60000; ++i) statement += "+1";
-    const RunResult run = run_program({"/bin/sh", "-c", "ulimit -v 10000 && exec \"$0\" \"$@\"",
+    const RunResult run = run_program({"/bin/sh", "-c", R"(ulimit -v 10000 && exec "$0" "$@")",
                                        zorva_binary(), statement, "-vvv"});
     EXPECT_EQ(run.out, "Error: Could not allocate memory\n");
     EXPECT_EQ(run.status, 255);

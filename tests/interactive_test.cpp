@@ -1,6 +1,5 @@
 // The interactive mode end to end: lines piped in, and a person at a pseudo-terminal.
-#include <stdlib.h>
-
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -52,7 +51,7 @@ TEST(InteractivePipedTest, EvaluatesEachLineAsItComes) {
 }
 
 TEST(InteractivePipedTest, ReadsLinesOfAnyLength) {
-    const std::string long_line = std::string(10 * 1024 * 1024, ' ') + "6*7";
+    const std::string long_line = std::string(std::size_t{10} * 1024 * 1024, ' ') + "6*7";
     const RunResult run = run_zorva({"-i"}, "1\n" + long_line + "\n" + long_line + "\n2");
     EXPECT_EQ(run.out, banner + "1\n42\n42\n2\n" + bye);
     EXPECT_EQ(run.status, 0);

@@ -64,7 +64,7 @@ std::vector<double> typical_values() {
             values.push_back(v);
             values.push_back(-v);
         }
-        values.push_back(static_cast<double>(1000000000000000 + 10 * small(generator) + 5));
+        values.push_back(static_cast<double>(1000000000000000 + 10L * small(generator) + 5));
     }
     return values;
 }

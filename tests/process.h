@@ -16,9 +16,9 @@ struct RunResult {
 /// The path of the built zorva.
 inline const char* zorva_binary() { return ZORVA_BINARY; }
 
-/// Runs `argv` (argv[0] is the program's path) with `input` on its standard input (a pipe,
-/// closed after the input). Standard output and error are captured separately.
-RunResult run_program(const std::vector<std::string>& argv, std::string_view input = {});
+/// Runs `command` (command[0] is the program's path) with `input` on its standard input (a
+/// pipe, closed after the input). Standard output and error are captured separately.
+RunResult run_program(const std::vector<std::string>& command, std::string_view input = {});
 
 /// Runs the built zorva with `words` after its name.
 RunResult run_zorva(const std::vector<std::string>& words, std::string_view input = {});

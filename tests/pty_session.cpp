@@ -12,7 +12,7 @@
 #include <cstring>
 #include <stdexcept>
 
-extern char** environ;
+extern char** environ;  // NOLINT(readability-redundant-declaration): POSIX asks for it
 
 namespace zorva::testing {
 namespace {
@@ -42,6 +42,7 @@ std::vector<std::string> environment_with(const std::vector<std::string>& variab
 
 std::vector<char*> pointers_to(std::vector<std::string>& texts) {
     std::vector<char*> pointers;
+    pointers.reserve(texts.size() + 1);
     for (std::string& text : texts) pointers.push_back(text.data());
     pointers.push_back(nullptr);
     return pointers;
