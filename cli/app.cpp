@@ -9,10 +9,8 @@
 #include "cli/user_format.h"
 #include "common/exit_status.h"
 #include "common/output.h"
-#include "engine/named_values.h"
 
 namespace zorva {
-namespace {
 
 void define_constants(NamedValues& names) {
     names.named_value_set("PI", std::acos(-1.0));
@@ -21,10 +19,9 @@ void define_constants(NamedValues& names) {
     names.named_value_set("GR", 1.618033988749895);
 }
 
-}  // namespace
+namespace {
 
-int run_zorva(std::span<const char* const> words) {
-    Output& out = standard_output();
+int run_options(std::span<const char* const> words, Output& out) {
     const Options options = read_options(words);
     switch (options.action) {
         case Options::ShowVersion:
@@ -53,6 +50,16 @@ int run_zorva(std::span<const char* const> words) {
         runner.run_statements(words[1]);
     }
     return ExitSuccess;
+}
+
+}  // namespace
+
+int run_zorva(std::span<const char* const> words) {
+    Output& out = standard_output();
+    const int status = run_options(words, out);
+    out.flush();
+    // A run whose results were lost has not succeeded, whatever it computed.
+    return status == ExitSuccess && out.failed() ? ExitOutputFailed : status;
 }
 
 }  // namespace zorva

@@ -12,7 +12,8 @@ StatementRunner::StatementRunner(const Settings& settings, NamedValues& names, O
 
 void StatementRunner::run_statements(std::string_view line) {
     bool first = true;
-    while (!line.empty()) {
+    // Once the output is lost, further results would be computed for nobody.
+    while (!line.empty() && !out_.failed()) {
         const std::size_t end = line.find(';');
         const std::string_view statement = line.substr(0, end);
         line = end == std::string_view::npos ? std::string_view() : line.substr(end + 1);

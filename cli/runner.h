@@ -15,7 +15,8 @@ class StatementRunner {
 public:
     StatementRunner(const Settings& settings, NamedValues& names, Output& out);
 
-    /// Cuts `line` into statements at ';' (empty pieces are skipped) and runs each in turn.
+    /// Cuts `line` into statements at ';' (empty pieces are skipped) and runs each in turn;
+    /// stops at the first statement after the output has failed.
     void run_statements(std::string_view line);
 
 private:

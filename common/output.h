@@ -21,9 +21,10 @@ public:
         buffer_.push_back(c);
         if (buffer_.size() >= flush_threshold) flush();
     }
-    /// Hands the buffered text to the system; write errors leave the text dropped.
+    /// Hands the buffered text to the system. After a write error the output is failed: the
+    /// text is dropped, and so is everything written afterwards.
     void flush();
-    /// Whether a write has failed since the start.
+    /// Whether a write has failed since the start; whoever produces output stops then.
     bool failed() const { return failed_; }
 
 private:

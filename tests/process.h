@@ -13,14 +13,32 @@ struct RunResult {
     int status;  // the exit status, or 128 + the signal that ended the run
 };
 
+/// Where the program's standard output goes.
+enum class OutputTarget {
+    Captured,      // a pipe, read to its end into RunResult::out
+    Closed,        // descriptor 1 is not open at all
+    FullDevice,    // /dev/full, where every write fails for want of space
+    ReaderLeaves,  // a pipe whose reader takes one byte into RunResult::out and closes it
+};
+
+struct RunOptions {
+    OutputTarget output = OutputTarget::Captured;
+    bool sigpipe_ignored = false;  // otherwise SIGPIPE has its default action, as in a shell
+    bool input_closed = false;     // descriptor 0 is not open; the input text is not used
+    int timeout_seconds = 120;     // then the run is killed, and its status shows SIGKILL
+};
+
 /// The path of the built zorva.
 inline const char* zorva_binary() { return ZORVA_BINARY; }
 
 /// Runs `command` (command[0] is the program's path) with `input` on its standard input (a
-/// pipe, closed after the input). Standard output and error are captured separately.
-RunResult run_program(const std::vector<std::string>& command, std::string_view input = {});
+/// pipe, closed after the input), and the standard descriptors and the signal disposition as
+/// `options` say. Standard output and error are captured separately.
+RunResult run_program(const std::vector<std::string>& command, std::string_view input = {},
+                      const RunOptions& options = {});
 
 /// Runs the built zorva with `words` after its name.
-RunResult run_zorva(const std::vector<std::string>& words, std::string_view input = {});
+RunResult run_zorva(const std::vector<std::string>& words, std::string_view input = {},
+                    const RunOptions& options = {});
 
 }  // namespace zorva::testing
