@@ -2,10 +2,12 @@
 
 #include "cli/app.h"
 #include "common/output.h"
+#include "common/standard_descriptors.h"
 #include "common/storage.h"
 
 int main(int argc, char** argv) {
     zorva::install_allocation_failure_handler();
+    if (!zorva::reserve_standard_descriptors()) zorva::standard_output().fail();
     const int status =
         zorva::run_zorva(std::span<const char* const>(argv, static_cast<std::size_t>(argc)));
     zorva::standard_output().flush();

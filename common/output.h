@@ -24,6 +24,11 @@ public:
     /// Hands the buffered text to the system. After a write error the output is failed: the
     /// text is dropped, and so is everything written afterwards.
     void flush();
+    /// Makes the output failed from now on, for a descriptor known to take nothing.
+    void fail() {
+        failed_ = true;
+        buffer_.clear();
+    }
     /// Whether a write has failed since the start; whoever produces output stops then.
     bool failed() const { return failed_; }
 
