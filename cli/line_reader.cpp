@@ -37,6 +37,8 @@ bool LineReader::read_block() {
     buffer_.erase(0, line_begin_);
     line_begin_ = 0;
     pending_.flush();
+    // Once the output is lost, reading on would only wait for lines that nobody sees.
+    if (pending_.failed()) return false;
     const std::size_t kept = buffer_.size();
     buffer_.resize(kept + block_size);
     ssize_t n = 0;

@@ -15,7 +15,8 @@ public:
     /// the earlier lines printed is out before the next line is read.
     LineReader(int fd, Output& pending) : fd_(fd), pending_(pending) {}
 
-    /// The next line without its line break; none at the end of the input or on a read error.
+    /// The next line without its line break; none at the end of the input, on a read error,
+    /// or once `pending` has failed.
     std::optional<std::string> read_line();
 
 private:

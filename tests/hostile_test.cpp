@@ -367,6 +367,10 @@ TEST(HostileTest, PipedInputIntoRefusedOutput) {
     options.output = OutputTarget::FullDevice;
     expect_run(run_zorva({}, repeat("1;2;3\n", 200000), options), "", output_failed,
                "lines into /dev/full");
+    // An input that never ends, as at a terminal, must not keep a run that shows nothing.
+    options.input_left_open = true;
+    options.timeout_seconds = 30;
+    expect_run(run_zorva({}, "1\n", options), "", output_failed, "open input into /dev/full");
 }
 
 }  // namespace

@@ -89,11 +89,12 @@ int milliseconds_until(Clock::time_point deadline) {
     return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
-// Writes what the pipe takes of the rest of `input`; closes the pipe after the last byte.
-void write_some(int& fd, std::string_view input, std::size_t& written) {
+// Writes what the pipe takes of the rest of `input`; closes the pipe after the last byte,
+// unless it is to stay open.
+void write_some(int& fd, std::string_view input, std::size_t& written, bool left_open) {
     const ssize_t n = ::write(fd, input.data() + written, input.size() - written);
     if (n > 0) written += static_cast<std::size_t>(n);
-    if (n < 0 || written == input.size()) close_fd(fd);
+    if (n < 0 || (written == input.size() && !left_open)) close_fd(fd);
 }
 
 // Appends what the pipe holds to `text`; closes the pipe at its end, or after one byte when
@@ -111,13 +112,15 @@ RunResult exchange(Pipe& in, Pipe& out, Pipe& err, std::string_view input,
                    const RunOptions& options, Clock::time_point deadline) {
     RunResult result{};
     std::size_t written = 0;
-    if (input.empty() || options.input_closed) close_fd(in.write);
+    const bool left_open = options.input_left_open;
+    if ((input.empty() && !left_open) || options.input_closed) close_fd(in.write);
     const bool reader_leaves = options.output == OutputTarget::ReaderLeaves;
     while (out.read >= 0 || err.read >= 0) {
+        const int input_fd = written < input.size() ? in.write : -1;
         std::array<pollfd, 3> fds{
-            {{out.read, POLLIN, 0}, {err.read, POLLIN, 0}, {in.write, POLLOUT, 0}}};
+            {{out.read, POLLIN, 0}, {err.read, POLLIN, 0}, {input_fd, POLLOUT, 0}}};
         if (::poll(fds.data(), fds.size(), milliseconds_until(deadline)) <= 0) break;
-        if (fds[2].revents != 0) write_some(in.write, input, written);
+        if (fds[2].revents != 0) write_some(in.write, input, written, left_open);
         if (fds[0].revents != 0) read_some(out.read, result.out, reader_leaves);
         if (fds[1].revents != 0) read_some(err.read, result.err, false);
     }

@@ -25,6 +25,7 @@ struct RunOptions {
     OutputTarget output = OutputTarget::Captured;
     bool sigpipe_ignored = false;  // otherwise SIGPIPE has its default action, as in a shell
     bool input_closed = false;     // descriptor 0 is not open; the input text is not used
+    bool input_left_open = false;  // the input pipe stays open after the input, as a terminal
     int timeout_seconds = 120;     // then the run is killed, and its status shows SIGKILL
 };
 
