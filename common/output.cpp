@@ -19,6 +19,14 @@ bool wait_until_writable(int fd) {
     }
 }
 
+// Whether a write that returned `n` failed only for the moment: interrupted, or refused by a
+// non-blocking descriptor that has become writable again.
+bool may_retry(ssize_t n, int fd) {
+    if (n >= 0) return false;  // 0 bytes for a non-empty write: nothing more will go
+    if (errno == EINTR) return true;
+    return (errno == EAGAIN || errno == EWOULDBLOCK) && wait_until_writable(fd);
+}
+
 }  // namespace
 
 void Output::flush() {
@@ -27,11 +35,7 @@ void Output::flush() {
         const ssize_t n = ::write(fd_, buffer_.data() + written, buffer_.size() - written);
         if (n > 0) {
             written += static_cast<std::size_t>(n);
-        } else if (n < 0 && errno == EINTR) {
-            continue;
-        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && wait_until_writable(fd_)) {
-            continue;
-        } else {
+        } else if (!may_retry(n, fd_)) {
             failed_ = true;  // closed, full or gone: it takes nothing more
         }
     }

@@ -4,6 +4,7 @@
 //
 // Input: a text for parse_number; its first 8 bytes are also the bits of a double, and the
 // number it reads as is a second double to print and round.
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -26,7 +27,7 @@ bool same_double(double a, double b) {
     if (std::isnan(a) || std::isnan(b)) {
         return std::isnan(a) && std::isnan(b) && std::signbit(a) == std::signbit(b);
     }
-    return std::memcmp(&a, &b, sizeof a) == 0;
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
 void check_text_and_rounding(double value) {
