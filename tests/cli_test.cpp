@@ -4,30 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "process.h"
+#include "expected_run.h"
 
 namespace zorva::testing {
 namespace {
-
-struct Case {
-    std::vector<std::string> words;
-    std::string out;
-    int status = 0;
-};
-
-void expect_cases(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        std::string shown;
-        for (const std::string& word : c.words) shown += " '" + word + "'";
-        const RunResult run = run_zorva(c.words);
-        EXPECT_EQ(run.out, c.out) << "zorva" << shown;
-        EXPECT_EQ(run.status, c.status) << "zorva" << shown;
-        EXPECT_EQ(run.err, "") << "zorva" << shown;
-    }
-}
-
-const std::string banner = "Running ZORVA v4.0.0\nType 'exit' to exit the program.\n";
-const std::string closing = "\nResult may not be correct!\n";
 
 TEST(CliTest, OneShotCalculations) {
     expect_cases({
@@ -72,11 +52,11 @@ TEST(CliTest, VersionAndHelp) {
 
 TEST(CliTest, ModeChoice) {
     expect_cases({
-        {{}, banner + "Bye...\n"},
-        {{"-d"}, banner + "Bye...\n"},
-        {{"-p", "3"}, banner + "Bye...\n"},
-        {{"2+2", "-i"}, banner + "Bye...\n"},
-        {{"1/3", "-f", "-p", "2"}, banner + "Bye...\n"},
+        {{}, banner + bye},
+        {{"-d"}, banner + bye},
+        {{"-p", "3"}, banner + bye},
+        {{"2+2", "-i"}, banner + bye},
+        {{"1/3", "-f", "-p", "2"}, banner + bye},
     });
 }
 

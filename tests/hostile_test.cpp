@@ -8,14 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include "process.h"
+#include "expected_run.h"
 
 namespace zorva::testing {
 namespace {
 
-const std::string banner = "Running ZORVA v4.0.0\nType 'exit' to exit the program.\n";
-const std::string bye = "Bye...\n";
-const std::string closing = "\nResult may not be correct!\n";
 const std::string mismatch = "0\n\nWarning: Invalid number of parenthesis." + closing;
 // Linux refuses a command-line word of 128 KiB or more (MAX_ARG_STRLEN, the NUL included).
 constexpr std::size_t longest_word = 128 * 1024 - 1;
@@ -39,40 +36,6 @@ std::string name_number(std::size_t n) {
     std::string name = "zaaaa";
     for (std::size_t k = 4; k > 0; --k, n /= 26) name[k] = static_cast<char>('a' + n % 26);
     return name;
-}
-
-// A mismatch of megabytes is shown by its first differing place, not printed whole.
-std::string first_difference(const std::string& got, const std::string& expected) {
-    std::size_t at = 0;
-    while (at < got.size() && at < expected.size() && got[at] == expected[at]) ++at;
-    const auto around = [at](const std::string& text) {
-        const std::size_t from = at < 20 ? 0 : at - 20;
-        return ::testing::PrintToString(text.substr(from, 60));
-    };
-    return "sizes " + std::to_string(got.size()) + " and " + std::to_string(expected.size()) +
-           ", first difference at byte " + std::to_string(at) + ": got " + around(got) +
-           ", expected " + around(expected);
-}
-
-void expect_run(const RunResult& run, const std::string& out, int status, const std::string& what) {
-    EXPECT_TRUE(run.out == out) << what << ": " << first_difference(run.out, out);
-    EXPECT_EQ(run.status, status) << what;
-    EXPECT_EQ(run.err, "") << what;
-}
-
-struct Case {
-    std::vector<std::string> words;
-    std::string out;
-    int status = 0;
-};
-
-void expect_cases(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        std::string shown = "zorva";
-        for (const std::string& word : c.words)
-            shown += " " + ::testing::PrintToString(word.substr(0, 40));
-        expect_run(run_zorva(c.words), c.out, c.status, shown);
-    }
 }
 
 // Piped lines get no prompt: the banner, the results of each line, then the farewell.

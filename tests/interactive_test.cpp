@@ -7,16 +7,13 @@
 
 #include <gtest/gtest.h>
 
-#include "process.h"
+#include "expected_run.h"
 #include "pty_session.h"
 
 namespace zorva::testing {
 namespace {
 
-const std::string banner = "Running ZORVA v4.0.0\nType 'exit' to exit the program.\n";
-const std::string bye = "Bye...\n";
-const std::string not_correct = "\nResult may not be correct!\n";
-const std::string invalid_exit = "0\n\nWarning: Invalid token 'exit'" + not_correct;
+const std::string invalid_exit = "0\n\nWarning: Invalid token 'exit'" + closing;
 const std::string nul(1, '\0');
 
 struct PipedCase {
@@ -33,14 +30,14 @@ TEST(InteractivePipedTest, EvaluatesEachLineAsItComes) {
         {"1+1;2+2\n", "2\n4\n"},
         {"a=5\na*2\n", "10\n"},
         {"PI=3\nPI+1\n", "4\n"},
-        {"8/0\n1\n", "0\n\nWarning: Division by zero/undefined." + not_correct + "1\n"},
+        {"8/0\n1\n", "0\n\nWarning: Division by zero/undefined." + closing + "1\n"},
         {"exit\n1\n", ""},
         {"1\nexit", "1\n"},
         {" exit\nexit \nexit;\nEXIT\n7\n", invalid_exit + invalid_exit + invalid_exit +
-                                               "0\n\nWarning: Invalid token 'EXIT'" + not_correct +
+                                               "0\n\nWarning: Invalid token 'EXIT'" + closing +
                                                "7\n"},
         // A NUL byte is part of its line: what follows it still reaches the tokens.
-        {"1" + nul + "2\n3\n", "0\n\nWarning: Invalid token '" + nul + "2'" + not_correct + "3\n"},
+        {"1" + nul + "2\n3\n", "0\n\nWarning: Invalid token '" + nul + "2'" + closing + "3\n"},
     };
     for (const PipedCase& c : cases) {
         const RunResult run = run_zorva({}, c.input);
