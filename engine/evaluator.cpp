@@ -20,20 +20,6 @@ bool parentheses_balance(std::string_view statement) {
     return opened == closed;
 }
 
-// Hands each token on to the converter and keeps a copy for the trace.
-class RecordingSink final : public TokenSink {
-public:
-    RecordingSink(TokenList& list, TokenSink* next) : list_(list), next_(next) {}
-    void take_token(std::string_view text, TokenKind kind) override {
-        list_.push_back({std::string(text), kind});
-        if (next_ != nullptr) next_->take_token(text, kind);
-    }
-
-private:
-    TokenList& list_;
-    TokenSink* next_;
-};
-
 }  // namespace
 
 Evaluator::Evaluator(const Settings& settings, NamedValues& names)

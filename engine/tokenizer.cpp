@@ -97,24 +97,14 @@ void Tokenizer::append_token(std::string_view text) {
     last_was_open_paren_ = kind == OpenParen;
 }
 
-namespace {
-
-class ListSink final : public TokenSink {
-public:
-    explicit ListSink(TokenList& list) : list_(list) {}
-    void take_token(std::string_view text, TokenKind kind) override {
-        list_.push_back({std::string(text), kind});
-    }
-
-private:
-    TokenList& list_;
-};
-
-}  // namespace
+void RecordingSink::take_token(std::string_view text, TokenKind kind) {
+    list_.push_back({std::string(text), kind});
+    if (next_ != nullptr) next_->take_token(text, kind);
+}
 
 void tokenize(TokenList& list, std::string_view statement) {
     Tokenizer tokenizer;
-    ListSink sink(list);
+    RecordingSink sink(list);
     tokenizer.run(statement, sink);
 }
 

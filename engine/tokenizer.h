@@ -48,6 +48,17 @@ private:
     bool last_was_open_paren_ = false;
 };
 
+/// Keeps a copy of each token in a list (for the trace), and hands it on to `next` when given.
+class RecordingSink final : public TokenSink {
+public:
+    explicit RecordingSink(TokenList& list, TokenSink* next = nullptr) : list_(list), next_(next) {}
+    void take_token(std::string_view text, TokenKind kind) override;
+
+private:
+    TokenList& list_;
+    TokenSink* next_;
+};
+
 /// The tokens of `statement`, appended to `list`.
 void tokenize(TokenList& list, std::string_view statement);
 
