@@ -7,7 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "common/settings.h"
+#include "engine/eval_settings.h"
 #include "engine/evaluator.h"
 #include "engine/named_values.h"
 #include "engine/postfix.h"
@@ -106,7 +106,7 @@ void BM_Postfix(benchmark::State& state) {
 
 void BM_Evaluate(benchmark::State& state) {
     const Statement& statement = statement_for(state);
-    const Settings settings;
+    const EvalSettings settings;
     NamedValues names;
     names.named_value_set("PI", 3.141592653589793);
     names.named_value_set("x", 42);

@@ -7,8 +7,8 @@
 #include "cli/options.h"
 #include "cli/runner.h"
 #include "cli/user_format.h"
-#include "common/exit_status.h"
-#include "common/output.h"
+#include "cli/process/exit_status.h"
+#include "cli/process/output.h"
 
 namespace zorva {
 

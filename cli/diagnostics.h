@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/output.h"
+#include "cli/process/output.h"
 #include "engine/evaluator.h"
 #include "engine/named_values.h"
 #include "engine/token.h"

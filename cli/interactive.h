@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/runner.h"
-#include "common/output.h"
+#include "cli/process/output.h"
 
 namespace zorva {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "cli/line_reader.h"
-#include "common/output.h"
+#include "cli/process/output.h"
 
 namespace zorva {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "common/output.h"
+#include "cli/process/output.h"
 
 namespace zorva {
 

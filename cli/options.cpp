@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "common/number_text.h"
+#include "engine/number_text.h"
 
 namespace zorva {
 
@@ -79,7 +79,7 @@ Options read_options(std::span<const char* const> words) {
             field = true;
             ++s.option_words;
         };
-        flag("-d", "--degree", s.degrees);
+        flag("-d", "--degree", s.evaluation.degrees);
         flag("-vvv", "--verbose", s.verbose);
         flag("-i", "--interactive", s.interactive);
         if (is_option(words[i], "-v", "--version")) return {Options::ShowVersion, s};
@@ -93,11 +93,11 @@ Options read_options(std::span<const char* const> words) {
             s.option_words += 2;
         }
         if (is_option(word_at(i), "-p", "--precision")) {
-            s.precision = read_whole_number(word_at(++i));
+            s.evaluation.precision = read_whole_number(word_at(++i));
             s.option_words += 2;
         }
         if (is_option(word_at(i), "-r", "--round")) {
-            s.round_digits = read_whole_number(word_at(++i));
+            s.evaluation.round_digits = read_whole_number(word_at(++i));
             s.option_words += 2;
         }
     }

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "common/settings.h"
+#include "cli/settings.h"
 
 namespace zorva {
 

@@ -3,12 +3,12 @@
 #include "cli/diagnostics.h"
 #include "cli/thousands.h"
 #include "cli/user_format.h"
-#include "common/number_text.h"
+#include "engine/number_text.h"
 
 namespace zorva {
 
 StatementRunner::StatementRunner(const Settings& settings, NamedValues& names, Output& out)
-    : settings_(settings), names_(names), out_(out), evaluator_(settings, names) {}
+    : settings_(settings), names_(names), out_(out), evaluator_(settings.evaluation, names) {}
 
 void StatementRunner::run_statements(std::string_view line) {
     bool first = true;

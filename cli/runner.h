@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/output.h"
-#include "common/settings.h"
+#include "cli/process/output.h"
+#include "cli/settings.h"
 #include "engine/evaluator.h"
 #include "engine/named_values.h"
 

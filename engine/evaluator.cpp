@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/number_text.h"
+#include "engine/number_text.h"
 #include "engine/arithmetic.h"
 
 namespace zorva {
@@ -22,7 +22,7 @@ bool parentheses_balance(std::string_view statement) {
 
 }  // namespace
 
-Evaluator::Evaluator(const Settings& settings, NamedValues& names)
+Evaluator::Evaluator(const EvalSettings& settings, NamedValues& names)
     : settings_(settings), names_(names) {}
 
 std::optional<double> Evaluator::evaluate(std::string_view statement, StatementLists* lists) {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/settings.h"
+#include "engine/eval_settings.h"
 #include "engine/named_values.h"
 #include "engine/postfix.h"
 #include "engine/token.h"
@@ -36,7 +36,7 @@ struct StatementLists {
 /// the 15 significant digits of its "%.15g" text.
 class Evaluator final : private PostfixSink {
 public:
-    Evaluator(const Settings& settings, NamedValues& names);
+    Evaluator(const EvalSettings& settings, NamedValues& names);
 
     /// The value of `statement`, or none when it is a definition. Never fails: problems
     /// become values and flags of status(). Fills `lists` when given.
@@ -64,7 +64,7 @@ private:
     double operand_value(const StackItem& item) const;
     StackItem pop_operand();
 
-    const Settings& settings_;
+    const EvalSettings& settings_;
     NamedValues& names_;
     EvalStatus status_;
     Tokenizer tokenizer_;

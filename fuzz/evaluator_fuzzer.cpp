@@ -82,7 +82,7 @@ void check_tokens(std::string_view statement, const TokenList& tokens) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Input input(data, size);
     const std::uint8_t flags = input.byte();
-    zorva::Settings settings;
+    zorva::EvalSettings settings;
     settings.degrees = (flags & 1) != 0;
     const bool traced = (flags & 2) != 0;
     settings.precision = input.digits();

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/number_text.h"
+#include "engine/number_text.h"
 
 namespace {
 

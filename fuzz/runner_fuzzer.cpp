@@ -19,7 +19,7 @@
 #include "cli/options.h"
 #include "cli/runner.h"
 #include "cli/user_format.h"
-#include "common/output.h"
+#include "cli/process/output.h"
 
 namespace {
 

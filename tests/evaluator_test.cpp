@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/number_text.h"
+#include "engine/number_text.h"
 
 namespace zorva {
 namespace {
@@ -30,7 +30,7 @@ protected:
             EXPECT_EQ(run(statement), expected) << statement;
     }
 
-    Settings settings;
+    EvalSettings settings;
     NamedValues names;
     Evaluator evaluator{settings, names};
 };

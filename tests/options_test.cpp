@@ -15,7 +15,7 @@ Options read(std::vector<const char*> words) {
 
 TEST(OptionsTest, FlagsAreCountedAndOnlyExactFormsMatch) {
     const Settings s = read({"2+2", "-d", "--verbose", "-t", "-i"}).settings;
-    EXPECT_TRUE(s.degrees && s.verbose && s.thousands && s.interactive);
+    EXPECT_TRUE(s.evaluation.degrees && s.verbose && s.thousands && s.interactive);
     EXPECT_EQ(s.option_words, 4);
     for (const char* word : {"-vv", "-V", "--Degree", "-dt", "--format=x"}) {
         EXPECT_EQ(read({"1", word}).settings.option_words, 0) << word;
@@ -32,20 +32,20 @@ TEST(OptionsTest, VersionAndHelpEndTheLoop) {
 TEST(OptionsTest, ValueOptionsCascade) {
     Settings s = read({"1/3", "-f", "-p", "2"}).settings;
     EXPECT_EQ(s.format, "-p");
-    EXPECT_EQ(s.precision, 2);
+    EXPECT_EQ(s.evaluation.precision, 2);
     EXPECT_EQ(s.option_words, 4);
     s = read({"1", "-p", "-r", "3"}).settings;
-    EXPECT_EQ(s.precision, 0);
-    EXPECT_EQ(s.round_digits, 3);
+    EXPECT_EQ(s.evaluation.precision, 0);
+    EXPECT_EQ(s.evaluation.round_digits, 3);
     s = read({"1", "-f", "-r"}).settings;  // the round value lies past the last word
     EXPECT_EQ(s.format, "-r");
-    EXPECT_EQ(s.round_digits, 0);
+    EXPECT_EQ(s.evaluation.round_digits, 0);
     EXPECT_EQ(s.option_words, 4);
     s = read({"2+2", "-p"}).settings;  // last word: not recognised
-    EXPECT_EQ(s.precision, -1);
+    EXPECT_EQ(s.evaluation.precision, -1);
     EXPECT_EQ(s.option_words, 0);
     s = read({"1", "-p", "1", "-p", "5"}).settings;
-    EXPECT_EQ(s.precision, 5);
+    EXPECT_EQ(s.evaluation.precision, 5);
     EXPECT_EQ(s.option_words, 4);
 }
 

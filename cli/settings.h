@@ -3,18 +3,17 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/eval_settings.h"
+
 namespace zorva {
 
 /// The options of the command line; written once at start-up, only read afterwards.
 struct Settings {
-    bool degrees = false;
+    EvalSettings evaluation;  // what the engine reads
     bool verbose = false;
     bool interactive = false;
     bool thousands = false;
     std::string format;  // empty: no user format
-    // A negative precision or round_digits switches that rounding off.
-    std::int32_t precision = -1;
-    std::int32_t round_digits = -1;
     std::int32_t option_words = 0;
 };
 

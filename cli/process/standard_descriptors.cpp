@@ -1,4 +1,4 @@
-#include "common/standard_descriptors.h"
+#include "cli/process/standard_descriptors.h"
 
 #include <fcntl.h>
 #include <unistd.h>

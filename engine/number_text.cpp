@@ -1,4 +1,4 @@
-#include "common/number_text.h"
+#include "engine/number_text.h"
 
 #include <bit>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "common/output.h"
+#include "cli/process/output.h"
 
 #include <poll.h>
 #include <unistd.h>

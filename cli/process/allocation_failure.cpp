@@ -1,12 +1,12 @@
-#include "common/storage.h"
+#include "cli/process/allocation_failure.h"
 
 #include <unistd.h>
 
 #include <cstdlib>
 #include <new>
 
-#include "common/exit_status.h"
-#include "common/output.h"
+#include "cli/process/exit_status.h"
+#include "cli/process/output.h"
 
 namespace zorva {
 namespace {
