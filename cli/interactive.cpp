@@ -1,11 +1,14 @@
 #include "cli/interactive.h"
 
 #include "cli/line_editor.h"
+#include "cli/options.h"
 
 namespace zorva {
 
 void run_interactive_mode(StatementRunner& runner, Output& out) {
-    out.write("Running ZORVA v4.0.0\nType 'exit' to exit the program.\n");
+    out.write("Running ");
+    out.write(version_line);
+    out.write("\nType 'exit' to exit the program.\n");
     LineEditor editor(out);
     while (std::optional<std::string> line = editor.read_line("> ")) {
         if (*line == "exit") break;

@@ -8,7 +8,8 @@
 
 namespace zorva {
 
-const std::string_view version_line = "ZORVA v4.0.0";
+// ZORVA_VERSION comes from the project's version in CMakeLists.txt.
+const std::string_view version_line = "ZORVA v" ZORVA_VERSION;
 
 const std::string_view help_text =
     "ZORVA: Just an advanced terminal calculator\n"
