@@ -7,6 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "engine/constants.h"
 #include "engine/eval_settings.h"
 #include "engine/evaluator.h"
 #include "engine/named_values.h"
@@ -108,7 +109,7 @@ void BM_Evaluate(benchmark::State& state) {
     const Statement& statement = statement_for(state);
     const EvalSettings settings;
     NamedValues names;
-    names.named_value_set("PI", 3.141592653589793);
+    define_constants(names);
     names.named_value_set("x", 42);
     Evaluator evaluator(settings, names);
     for (auto _ : state) {

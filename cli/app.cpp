@@ -1,23 +1,16 @@
 #include "cli/app.h"
 
-#include <cmath>
 #include <string>
 
 #include "cli/interactive.h"
 #include "cli/options.h"
 #include "cli/runner.h"
 #include "cli/user_format.h"
+#include "engine/constants.h"
 #include "cli/process/exit_status.h"
 #include "cli/process/output.h"
 
 namespace zorva {
-
-void define_constants(NamedValues& names) {
-    names.named_value_set("PI", std::acos(-1.0));
-    names.named_value_set("E", 2.718281828459045);
-    names.named_value_set("G", 9.80665);
-    names.named_value_set("GR", 1.618033988749895);
-}
 
 namespace {
 

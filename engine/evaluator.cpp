@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "engine/number_text.h"
 #include "engine/arithmetic.h"
@@ -120,7 +121,7 @@ double Evaluator::compute(TokenKind kind, double left, double right) {
 }
 
 double Evaluator::trig(TokenKind kind, double argument) {
-    static const double pi = std::acos(-1.0);
+    constexpr double pi = std::numbers::pi;
     // The argument is converted before the range test, so in degrees atan stops at 180/pi.
     const double a = settings_.degrees ? argument / 180 * pi : argument;
     const bool inverse = kind == Asin || kind == Acos || kind == Atan;

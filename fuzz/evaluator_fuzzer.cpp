@@ -9,7 +9,7 @@
 #include <limits>
 #include <string_view>
 
-#include "cli/app.h"
+#include "engine/constants.h"
 #include "engine/evaluator.h"
 #include "engine/token.h"
 #include "engine/tokenizer.h"

@@ -15,11 +15,11 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/app.h"
 #include "cli/options.h"
 #include "cli/runner.h"
 #include "cli/user_format.h"
 #include "cli/process/output.h"
+#include "engine/constants.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "engine/evaluator.h"
 
-#include <cmath>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "engine/constants.h"
 #include "engine/number_text.h"
 
 namespace zorva {
@@ -12,12 +12,7 @@ namespace {
 
 class EvaluatorTest : public ::testing::Test {
 protected:
-    EvaluatorTest() {
-        names.named_value_set("PI", std::acos(-1.0));
-        names.named_value_set("E", 2.718281828459045);
-        names.named_value_set("G", 9.80665);
-        names.named_value_set("GR", 1.618033988749895);
-    }
+    EvaluatorTest() { define_constants(names); }
 
     // The result text, or "none" for a definition.
     std::string run(std::string_view statement) {
