@@ -4,11 +4,11 @@
 
 #include "cli/interactive.h"
 #include "cli/options.h"
+#include "cli/process/exit_status.h"
+#include "cli/process/output.h"
 #include "cli/runner.h"
 #include "cli/user_format.h"
 #include "engine/constants.h"
-#include "cli/process/exit_status.h"
-#include "cli/process/output.h"
 
 namespace zorva {
 

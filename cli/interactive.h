@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/runner.h"
 #include "cli/process/output.h"
+#include "cli/runner.h"
 
 namespace zorva {
 

@@ -1,9 +1,9 @@
 #include <span>
 
 #include "cli/app.h"
+#include "cli/process/allocation_failure.h"
 #include "cli/process/output.h"
 #include "cli/process/standard_descriptors.h"
-#include "cli/process/allocation_failure.h"
 
 int main(int argc, char** argv) {
     zorva::install_allocation_failure_handler();

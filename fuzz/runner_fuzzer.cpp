@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "cli/options.h"
+#include "cli/process/output.h"
 #include "cli/runner.h"
 #include "cli/user_format.h"
-#include "cli/process/output.h"
 #include "engine/constants.h"
 
 namespace {
