@@ -4,15 +4,11 @@
 #include <cmath>
 #include <numbers>
 
-#include "engine/number_text.h"
 #include "engine/arithmetic.h"
+#include "engine/number_text.h"
 
 namespace zorva {
 namespace {
-
-bool is_operation(TokenKind kind) {
-    return is_operator(kind) || is_unary_function(kind) || is_unit(kind);
-}
 
 // Every parenthesis byte is a token of its own, so counting bytes counts the tokens.
 bool parentheses_balance(std::string_view statement) {
@@ -52,9 +48,13 @@ std::optional<double> Evaluator::evaluate(std::string_view statement, StatementL
 
 void Evaluator::take_postfix(std::string_view text, TokenKind kind) {
     if (recorded_postfix_ != nullptr) recorded_postfix_->push_back({std::string(text), kind});
-    if (is_operation(kind)) {
-        apply_operation(kind);
-        return;
+    switch (token_class(kind)) {
+        case TokenClass::Operator:
+        case TokenClass::UnaryFunction:
+        case TokenClass::Unit:
+        case TokenClass::Trig: apply_operation(kind); return;
+        case TokenClass::Paren:
+        case TokenClass::Operand: break;
     }
     // An Operand, or a "(" that an Assign moved out: pushed as its text.
     operands_.push_back({0, text});
@@ -116,27 +116,35 @@ double Evaluator::compute(TokenKind kind, double left, double right) {
         case Gigabytes: return right * kilo * kilo;
         case Terabytes: return right * kilo * kilo * kilo;
         case Petabytes: return right * kilo * kilo * kilo * kilo;
-        default: return trig(kind, right);
+        case Sin: return std::sin(trig_argument(right));
+        case Cos: return std::cos(trig_argument(right));
+        case Tan: return std::tan(trig_argument(right));
+        case Asin: return inverse_trig(right, [](double a) { return std::asin(a); });
+        case Acos: return inverse_trig(right, [](double a) { return std::acos(a); });
+        case Atan: return inverse_trig(right, [](double a) { return std::atan(a); });
+        // An Assign stores instead of computing, and the others are no operations.
+        case Assign:
+        case CloseParen:
+        case OpenParen:
+        case Operand: break;
     }
+    return 0;
 }
 
-double Evaluator::trig(TokenKind kind, double argument) {
-    constexpr double pi = std::numbers::pi;
-    // The argument is converted before the range test, so in degrees atan stops at 180/pi.
-    const double a = settings_.degrees ? argument / 180 * pi : argument;
-    const bool inverse = kind == Asin || kind == Acos || kind == Atan;
-    if (inverse && std::fabs(a) > 1) {
+// In degrees the argument of every trigonometric function is converted, the inverse ones'
+// included.
+double Evaluator::trig_argument(double argument) const {
+    return settings_.degrees ? argument / 180 * std::numbers::pi : argument;
+}
+
+// The argument is converted before the range test, so in degrees atan stops at 180/pi.
+double Evaluator::inverse_trig(double argument, double (*function)(double)) {
+    const double a = trig_argument(argument);
+    if (std::fabs(a) > 1) {
         status_.invalid_trig = true;
         return 0;
     }
-    switch (kind) {
-        case Sin: return std::sin(a);
-        case Cos: return std::cos(a);
-        case Tan: return std::tan(a);
-        case Asin: return std::asin(a);
-        case Acos: return std::acos(a);
-        default: return std::atan(a);
-    }
+    return function(a);
 }
 
 void Evaluator::assign(const StackItem* left, const StackItem& right) {

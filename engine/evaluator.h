@@ -59,7 +59,8 @@ private:
     void take_postfix(std::string_view text, TokenKind kind) override;
     void apply_operation(TokenKind kind);
     double compute(TokenKind kind, double left, double right);
-    double trig(TokenKind kind, double argument);
+    double trig_argument(double argument) const;
+    double inverse_trig(double argument, double (*function)(double));
     void assign(const StackItem* left, const StackItem& right);
     double operand_value(const StackItem& item) const;
     StackItem pop_operand();

@@ -8,8 +8,7 @@
 
 namespace zorva {
 
-/// The binding rank of a kind; a lower rank binds tighter, and equal ranks pop, so every
-/// operator is left-associative ("2^3^2" is 64).
+/// The binding rank of a kind (see token_kinds).
 int precedence(TokenKind kind);
 
 /// Receives the postfix queue, item by item.
@@ -32,6 +31,7 @@ public:
     void finish();
 
 private:
+    void close_parenthesis();
     void move_top_to_output();
 
     PostfixSink& output_;

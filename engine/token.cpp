@@ -1,41 +1,84 @@
 #include "engine/token.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zorva {
 namespace {
 
-// Indexed by TokenKind; Operand has no keyword.
-constexpr std::array<std::string_view, Operand + 1> keywords = {
-    "+",   "-",     "*",    "/",     "=",    "^",    "!",  "sqrt", "abs",
-    "log", "floor", "ceil", "round", "rand", "mb",   "gb", "tb",   "pb",
-    "sin", "cos",   "tan",  "asin",  "acos", "atan", ")",  "(",    "",
-};
+constexpr bool rows_follow_kinds() {
+    for (std::size_t i = 0; i < token_kinds.size(); ++i) {
+        if (token_kinds[i].kind != i) return false;
+    }
+    return true;
+}
+static_assert(rows_follow_kinds(), "row i of token_kinds must be the row of TokenKind i");
+
+// A keyword left without its text would never be found; two with one text could not both be.
+constexpr bool texts_are_distinct_keywords() {
+    for (const TokenKindRow& row : token_kinds) {
+        if (row.text.empty() != (row.kind == Operand)) return false;
+        for (const TokenKindRow& other : token_kinds) {
+            if (other.kind != row.kind && other.text == row.text) return false;
+        }
+    }
+    return true;
+}
+static_assert(texts_are_distinct_keywords(), "every keyword kind needs a text of its own");
+
+constexpr std::size_t byte_values = 256;
+
+constexpr std::size_t index_of(char c) { return static_cast<unsigned char>(c); }
+
+// The keywords of one character, by their byte; Operand for every other byte.
+constexpr std::array<TokenKind, byte_values> single_character_kinds = [] {
+    std::array<TokenKind, byte_values> kinds{};
+    kinds.fill(Operand);
+    for (const TokenKindRow& row : token_kinds) {
+        if (row.text.size() == 1) kinds[index_of(row.text[0])] = row.kind;
+    }
+    return kinds;
+}();
+
+constexpr bool is_word(const TokenKindRow& row) { return row.text.size() > 1; }
+
+// The keywords of more than one character, in table order.
+constexpr auto words = [] {
+    constexpr auto count =
+        static_cast<std::size_t>(std::count_if(token_kinds.begin(), token_kinds.end(), is_word));
+    std::array<TokenKindRow, count> rows{};
+    std::copy_if(token_kinds.begin(), token_kinds.end(), rows.begin(), is_word);
+    return rows;
+}();
+
+constexpr std::size_t longest_word = [] {
+    std::size_t longest = 0;
+    for (const TokenKindRow& row : words) longest = std::max(longest, row.text.size());
+    return longest;
+}();
+
+// The bytes a word begins with. Most tokens are numbers and names, which this turns away
+// before any comparison.
+constexpr std::array<bool, byte_values> word_starts = [] {
+    std::array<bool, byte_values> starts{};
+    for (const TokenKindRow& row : words) starts[index_of(row.text[0])] = true;
+    return starts;
+}();
 
 bool is_decimal_digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
 TokenKind kind_of_text(std::string_view text) {
-    if (text.size() == 1) {
-        // clang-format off
-        switch (text[0]) {
-            case '+': return Add;       case '-': return Subtract;  case '*': return Multiply;
-            case '/': return Divide;    case '=': return Assign;    case '^': return Power;
-            case '!': return Factorial; case ')': return CloseParen; case '(': return OpenParen;
-            default: return Operand;
-        }
-        // clang-format on
+    if (text.size() == 1) return single_character_kinds[index_of(text[0])];
+    if (text.empty() || text.size() > longest_word || !word_starts[index_of(text[0])]) {
+        return Operand;
     }
-    // The word keywords are all short and lower case; most tokens are numbers.
-    if (text.size() > 5 || text[0] < 'a' || text[0] > 'z') return Operand;
-    for (std::uint32_t kind = Sqrt; kind <= Atan; ++kind) {
-        if (keywords[kind] == text) return static_cast<TokenKind>(kind);
+    for (const TokenKindRow& row : words) {
+        if (row.text == text) return row.kind;
     }
     return Operand;
 }
-
-std::string_view keyword_text(TokenKind kind) { return keywords[kind]; }
 
 bool is_numeric_text(std::string_view text) {
     std::size_t p = 0;

@@ -53,7 +53,10 @@ public:
                 posix_spawn_file_actions_addopen(&actions_, STDOUT_FILENO, "/dev/full", O_WRONLY,
                                                  0);
                 break;
-            default: posix_spawn_file_actions_adddup2(&actions_, out.write, STDOUT_FILENO);
+            case OutputTarget::Captured:
+            case OutputTarget::ReaderLeaves:
+                posix_spawn_file_actions_adddup2(&actions_, out.write, STDOUT_FILENO);
+                break;
         }
         posix_spawn_file_actions_adddup2(&actions_, err.write, STDERR_FILENO);
         // The test process ignores SIGPIPE, and an ignored signal stays ignored across exec.

@@ -1,6 +1,11 @@
 #include "engine/token.h"
 
+#include <iterator>
+#include <string_view>
+
 #include <gtest/gtest.h>
+
+#include "engine/postfix.h"
 
 namespace zorva {
 namespace {
@@ -33,6 +38,43 @@ TEST(TokenTest, PredicatesAreRangesOfKinds) {
     EXPECT_FALSE(is_unit(Sin));
     EXPECT_TRUE(is_trig(Sin));
     EXPECT_FALSE(is_trig(Rand));
+}
+
+// Every kind: its text, its binding rank, and the predicates that hold for it: O is_operator,
+// F is_unary_function, U is_unit, T is_trig.
+TEST(TokenTest, EveryKindsTextRankAndPredicates) {
+    struct Row {
+        TokenKind kind;
+        std::string_view text;
+        int rank;
+        std::string_view predicates;
+    };
+    const Row rows[] = {
+        {Add, "+", 3, "O"},        {Subtract, "-", 3, "O"},   {Multiply, "*", 2, "O"},
+        {Divide, "/", 2, "O"},     {Assign, "=", 5, "O"},     {Power, "^", 1, "O"},
+        {Factorial, "!", 0, "F"},  {Sqrt, "sqrt", 0, "F"},    {Abs, "abs", 0, "F"},
+        {Log, "log", 0, "F"},      {Floor, "floor", 0, "F"},  {Ceil, "ceil", 0, "F"},
+        {Round, "round", 0, "F"},  {Rand, "rand", 0, "F"},    {Megabytes, "mb", 0, "U"},
+        {Gigabytes, "gb", 0, "U"}, {Terabytes, "tb", 0, "U"}, {Petabytes, "pb", 0, "U"},
+        {Sin, "sin", 0, "FT"},     {Cos, "cos", 0, "FT"},     {Tan, "tan", 0, "FT"},
+        {Asin, "asin", 0, "FT"},   {Acos, "acos", 0, "FT"},   {Atan, "atan", 0, "FT"},
+        {CloseParen, ")", 4, ""},  {OpenParen, "(", 4, ""},   {Operand, "", 0, ""},
+    };
+    ASSERT_EQ(std::size(rows), Operand + 1u);
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const auto& [kind, text, rank, predicates] = rows[i];
+        EXPECT_EQ(kind, i);  // the numbers of the kinds are fixed
+        EXPECT_EQ(keyword_text(kind), text) << text;
+        if (!text.empty()) {
+            EXPECT_EQ(kind_of_text(text), kind) << text;
+        }
+        EXPECT_EQ(precedence(kind), rank) << text;
+        const auto holds = [&](char letter) { return predicates.find(letter) != predicates.npos; };
+        EXPECT_EQ(is_operator(kind), holds('O')) << text;
+        EXPECT_EQ(is_unary_function(kind), holds('F')) << text;
+        EXPECT_EQ(is_unit(kind), holds('U')) << text;
+        EXPECT_EQ(is_trig(kind), holds('T')) << text;
+    }
 }
 
 TEST(TokenTest, NumericText) {
