@@ -1,5 +1,7 @@
 #include "cli/diagnostics.h"
 
+#include "engine/number_text.h"
+
 namespace zorva {
 
 bool is_valid_token(const Token& token, const NamedValues& names) {

@@ -1,12 +1,18 @@
 #include "cli/thousands.h"
 
+#include <algorithm>
+
+#include "engine/characters.h"
+
 namespace zorva {
 
 void insert_thousands_separators(std::string& text) {
-    const std::size_t first = text.find_first_of("0123456789");
-    if (first == std::string::npos || text.find('.') < first) return;
+    const auto first_digit = std::find_if(text.begin(), text.end(), is_digit);
+    if (first_digit == text.end()) return;
+    const auto first = static_cast<std::size_t>(first_digit - text.begin());
+    if (text.find('.') < first) return;
     std::size_t end = first;
-    while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+    while (end < text.size() && is_digit(text[end])) ++end;
     const std::size_t digits = end - first;
     if (digits <= 3) return;
 

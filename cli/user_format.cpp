@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
+#include "engine/characters.h"
+
 namespace zorva {
 namespace {
 
 constexpr std::size_t max_width_or_precision = 1000;
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // Reads a run of digits at `p`; false when its number exceeds the limit.
 bool skip_bounded_number(std::string_view format, std::size_t& p) {

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "engine/arithmetic.h"
+#include "engine/characters.h"
 #include "engine/number_text.h"
 
 namespace zorva {

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "engine/characters.h"
+
 namespace zorva {
 
 bool is_definable_name(std::string_view text) {

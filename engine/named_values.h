@@ -11,11 +11,6 @@ namespace zorva {
 /// so a definition can never change what a number means.
 bool is_definable_name(std::string_view text);
 
-/// Whether a text beginning with `c` may be a definable name.
-inline bool is_definable_start(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-}
-
 /// The table of named values: the constants and every name the user defines.
 class NamedValues {
 public:

@@ -8,6 +8,8 @@
 #include <limits>
 #include <string>
 
+#include "engine/characters.h"
+
 namespace zorva {
 namespace {
 
@@ -20,8 +22,6 @@ constexpr double exact_powers_of_ten[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e
                                           1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 constexpr int max_exact_power = 22;
 constexpr std::uint64_t max_exact_integer = std::uint64_t{1} << 53;
-
-bool is_decimal_digit(char c) { return c >= '0' && c <= '9'; }
 
 // The shortest digits decide the 15-digit text only where a double has its full 53 bits.
 bool has_full_precision(double value) {
@@ -49,7 +49,7 @@ bool parse_plain_decimal(std::string_view text, double& value) {
     std::size_t p = 0;
     const bool negative = p < text.size() && text[p] == '-';
     if (negative) ++p;
-    if (p == text.size() || (!is_decimal_digit(text[p]) && text[p] != '.')) return false;
+    if (p == text.size() || (!is_digit(text[p]) && text[p] != '.')) return false;
     std::uint64_t mantissa = 0;
     int digits = 0;
     int fraction_digits = 0;
@@ -61,7 +61,7 @@ bool parse_plain_decimal(std::string_view text, double& value) {
             in_fraction = true;
             continue;
         }
-        if (!is_decimal_digit(c)) break;
+        if (!is_digit(c)) break;
         any_digit = true;
         if (mantissa != 0 || c != '0') ++digits;
         if (digits > 19) return false;
@@ -232,6 +232,26 @@ std::size_t layout_g15(const Decimal& d, char* out) {
 
 }  // namespace
 
+bool is_numeric_text(std::string_view text) {
+    std::size_t p = 0;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        if (text.size() == 1) return false;
+        p = 1;
+    }
+    while (p < text.size()) {
+        // The exponent mark is a lower-case "e" with its sign, never at the very start.
+        if (p > 0 && text[p] == 'e' && p + 1 < text.size() &&
+            (text[p + 1] == '+' || text[p + 1] == '-')) {
+            p += 2;
+        } else if (text[p] == '.' || is_digit(text[p])) {
+            ++p;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 NumberText::NumberText(double value) {
     if (has_full_precision(value)) {
         Rounded rounded{};
@@ -259,7 +279,7 @@ double parse_number(std::string_view text) {
     double value = 0;
     if (parse_plain_decimal(text, value)) return value;
     const bool plain_start =
-        !text.empty() && (is_decimal_digit(text[0]) || text[0] == '.' || text[0] == '-');
+        !text.empty() && (is_digit(text[0]) || text[0] == '.' || text[0] == '-');
     if (plain_start) {
         const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
         const bool hexadecimal = text.find_first_of("xX") != std::string_view::npos;

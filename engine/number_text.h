@@ -16,6 +16,10 @@ private:
     std::size_t size_;
 };
 
+/// Whether a text reads as a number: an optional sign, then digits, points and "e+"/"e-"
+/// exponent marks. Says nothing of the value: "1.2.3" is numeric.
+bool is_numeric_text(std::string_view text);
+
 /// The number that C's strtod reads from the start of `text`: leading white space and a
 /// sign accepted, the rest after the number ignored; 0 when the text begins with no number.
 double parse_number(std::string_view text);

@@ -65,8 +65,6 @@ constexpr std::array<bool, byte_values> word_starts = [] {
     return starts;
 }();
 
-bool is_decimal_digit(char c) { return c >= '0' && c <= '9'; }
-
 }  // namespace
 
 TokenKind kind_of_text(std::string_view text) {
@@ -78,26 +76,6 @@ TokenKind kind_of_text(std::string_view text) {
         if (row.text == text) return row.kind;
     }
     return Operand;
-}
-
-bool is_numeric_text(std::string_view text) {
-    std::size_t p = 0;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        if (text.size() == 1) return false;
-        p = 1;
-    }
-    while (p < text.size()) {
-        // The exponent mark is a lower-case "e" with its sign, never at the very start.
-        if (p > 0 && text[p] == 'e' && p + 1 < text.size() &&
-            (text[p + 1] == '+' || text[p + 1] == '-')) {
-            p += 2;
-        } else if (text[p] == '.' || is_decimal_digit(text[p])) {
-            ++p;
-        } else {
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace zorva

@@ -108,10 +108,6 @@ constexpr bool is_unary_function(TokenKind kind) {
 constexpr bool is_trig(TokenKind kind) { return token_class(kind) == TokenClass::Trig; }
 constexpr bool is_unit(TokenKind kind) { return token_class(kind) == TokenClass::Unit; }
 
-/// Whether a text reads as a number: an optional sign, then digits, points and "e+"/"e-"
-/// exponent marks. Says nothing of the value: "1.2.3" is numeric.
-bool is_numeric_text(std::string_view text);
-
 struct Token {
     std::string text;  // never empty
     TokenKind kind;

@@ -1,29 +1,13 @@
 #include "engine/tokenizer.h"
 
-#include <array>
-
 namespace zorva {
 
 namespace {
 
-constexpr std::string_view symbols = "!()*+-/=^";
 // The characters after which a sign starts a number rather than being an operator.
 constexpr std::string_view sign_openers = "(*+-/=^";
 
-constexpr std::array<CharClass, 256> char_classes = [] {
-    std::array<CharClass, 256> classes{};
-    classes.fill(Other);
-    for (char c = '0'; c <= '9'; ++c) classes[static_cast<unsigned char>(c)] = Number;
-    classes['.'] = Number;
-    for (char c = 'A'; c <= 'Z'; ++c) classes[static_cast<unsigned char>(c)] = Letter;
-    for (char c = 'a'; c <= 'z'; ++c) classes[static_cast<unsigned char>(c)] = Letter;
-    for (const char c : symbols) classes[static_cast<unsigned char>(c)] = Symbol;
-    return classes;
-}();
-
 }  // namespace
-
-CharClass char_class(char c) { return char_classes[static_cast<unsigned char>(c)]; }
 
 void Tokenizer::run(std::string_view statement, TokenSink& sink) {
     statement_ = statement;

@@ -4,14 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "engine/characters.h"
 #include "engine/token.h"
 
 namespace zorva {
-
-/// The class of one byte of a statement. The space and the comma have none: they are skipped.
-enum CharClass { Number, Symbol, Letter, Other };
-
-CharClass char_class(char c);
 
 /// Receives the tokens of a statement, in order.
 class TokenSink {

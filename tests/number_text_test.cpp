@@ -161,5 +161,16 @@ TEST(NumberTextTest, RoundsToTheDigitsOfTheText) {
     EXPECT_EQ(round_to_number_text(5e-324), 5e-324);
 }
 
+TEST(NumberTextTest, NumericText) {
+    for (const char* text :
+         {"", "5", "-5", "+5", ".", "-.", "1.2.3", "1e+5", "1e-5", "1e+", "-e+5"}) {
+        EXPECT_TRUE(is_numeric_text(text)) << text;
+    }
+    for (const char* text :
+         {"-", "+", "--5", "+-5", "1e5", "1E+5", "e+5", "1e", "5x", " 5", "\xb5"}) {
+        EXPECT_FALSE(is_numeric_text(text)) << text;
+    }
+}
+
 }  // namespace
 }  // namespace zorva

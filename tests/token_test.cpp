@@ -77,16 +77,5 @@ TEST(TokenTest, EveryKindsTextRankAndPredicates) {
     }
 }
 
-TEST(TokenTest, NumericText) {
-    for (const char* text :
-         {"", "5", "-5", "+5", ".", "-.", "1.2.3", "1e+5", "1e-5", "1e+", "-e+5"}) {
-        EXPECT_TRUE(is_numeric_text(text)) << text;
-    }
-    for (const char* text :
-         {"-", "+", "--5", "+-5", "1e5", "1E+5", "e+5", "1e", "5x", " 5", "\xb5"}) {
-        EXPECT_FALSE(is_numeric_text(text)) << text;
-    }
-}
-
 }  // namespace
 }  // namespace zorva
