@@ -59,14 +59,6 @@ public:
     std::size_t count = 0;
 };
 
-class CountingPostfixSink final : public PostfixSink {
-public:
-    void take_postfix(std::string_view text, TokenKind kind) override {
-        count += text.size() + kind;
-    }
-    std::size_t count = 0;
-};
-
 void BM_TokenizerRun(benchmark::State& state) {
     const Statement& statement = statement_for(state);
     Tokenizer tokenizer;
@@ -95,7 +87,7 @@ void BM_Postfix(benchmark::State& state) {
     const Statement& statement = statement_for(state);
     TokenList tokens;
     tokenize(tokens, statement.text);
-    CountingPostfixSink sink;
+    CountingTokenSink sink;
     for (auto _ : state) {
         PostfixConverter converter(sink);
         for (const Token& token : tokens) converter.take_token(token.text, token.kind);

@@ -28,18 +28,12 @@ std::optional<double> Evaluator::evaluate(std::string_view statement, StatementL
     status_.paren_mismatch = !parentheses_balance(statement);
     operands_.clear();
     name_operands_.clear();
-    recorded_postfix_ = lists != nullptr ? &lists->postfix : nullptr;
-
-    // With unbalanced parentheses nothing is converted, and the result is 0.
-    PostfixConverter converter(*this);
-    TokenSink* converting = status_.paren_mismatch ? nullptr : &converter;
     if (lists != nullptr) {
-        RecordingSink recording(lists->tokens, converting);
-        tokenizer_.run(statement, recording);
-    } else if (converting != nullptr) {
-        tokenizer_.run(statement, *converting);
+        RecordingSink postfix(lists->postfix, this);
+        convert(statement, postfix, &lists->tokens);
+    } else {
+        convert(statement, *this, nullptr);
     }
-    converter.finish();
 
     double value = operands_.empty() ? 0 : operand_value(operands_.back());
     if (settings_.round_digits >= 0) value = round_to_decimals(settings_.round_digits, value);
@@ -47,8 +41,22 @@ std::optional<double> Evaluator::evaluate(std::string_view statement, StatementL
     return value;
 }
 
-void Evaluator::take_postfix(std::string_view text, TokenKind kind) {
-    if (recorded_postfix_ != nullptr) recorded_postfix_->push_back({std::string(text), kind});
+// Tokenizes `statement` into the conversion, which hands its postfix queue to `postfix`; with
+// unbalanced parentheses nothing is converted, and the result is 0. The tokens are also
+// recorded in `tokens` when given.
+void Evaluator::convert(std::string_view statement, TokenSink& postfix, TokenList* tokens) {
+    PostfixConverter converter(postfix);
+    TokenSink* converting = status_.paren_mismatch ? nullptr : &converter;
+    if (tokens != nullptr) {
+        RecordingSink recording(*tokens, converting);
+        tokenizer_.run(statement, recording);
+    } else if (converting != nullptr) {
+        tokenizer_.run(statement, *converting);
+    }
+    converter.finish();
+}
+
+void Evaluator::take_token(std::string_view text, TokenKind kind) {
     switch (token_class(kind)) {
         case TokenClass::Operator:
         case TokenClass::UnaryFunction:

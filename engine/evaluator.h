@@ -10,6 +10,7 @@
 #include "engine/named_values.h"
 #include "engine/postfix.h"
 #include "engine/token.h"
+#include "engine/token_sink.h"
 #include "engine/tokenizer.h"
 
 namespace zorva {
@@ -34,7 +35,7 @@ struct StatementLists {
 
 /// Evaluates statements: tokens, postfix order, then a stack of values, each step carried at
 /// the 15 significant digits of its "%.15g" text.
-class Evaluator final : private PostfixSink {
+class Evaluator final : private TokenSink {
 public:
     Evaluator(const EvalSettings& settings, NamedValues& names);
 
@@ -56,7 +57,9 @@ private:
         std::string_view text;  // empty for a computed value
     };
 
-    void take_postfix(std::string_view text, TokenKind kind) override;
+    void convert(std::string_view statement, TokenSink& postfix, TokenList* tokens);
+    // Takes the postfix queue, item by item: pushes operands and applies operations.
+    void take_token(std::string_view text, TokenKind kind) override;
     void apply_operation(TokenKind kind);
     double compute(TokenKind kind, double left, double right);
     double trig_argument(double argument) const;
@@ -71,7 +74,6 @@ private:
     Tokenizer tokenizer_;
     std::vector<StackItem> operands_;
     std::vector<std::string_view> name_operands_;
-    TokenList* recorded_postfix_ = nullptr;
 };
 
 }  // namespace zorva

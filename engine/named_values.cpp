@@ -22,11 +22,6 @@ const double* NamedValues::find(std::string_view name) const {
 
 bool NamedValues::named_value_exists(std::string_view name) const { return find(name) != nullptr; }
 
-double NamedValues::named_value_get(std::string_view name) const {
-    const double* value = find(name);
-    return value == nullptr ? 0 : *value;
-}
-
 void NamedValues::named_value_set(std::string_view name, double value) {
     const auto entry = values_.find(name);
     if (entry != values_.end()) {
@@ -35,7 +30,5 @@ void NamedValues::named_value_set(std::string_view name, double value) {
         values_.emplace(name, value);
     }
 }
-
-void NamedValues::named_values_clear() { values_.clear(); }
 
 }  // namespace zorva

@@ -15,11 +15,8 @@ bool is_definable_name(std::string_view text);
 class NamedValues {
 public:
     bool named_value_exists(std::string_view name) const;
-    /// The value of `name`; 0 when it is not defined.
-    double named_value_get(std::string_view name) const;
     /// Defines `name`, or gives it a new value when it exists.
     void named_value_set(std::string_view name, double value);
-    void named_values_clear();
     /// The defined value of `name`, or nullptr; one lookup for callers that need both answers.
     const double* find(std::string_view name) const;
 

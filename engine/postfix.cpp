@@ -17,7 +17,7 @@ void PostfixConverter::take_token(std::string_view text, TokenKind kind) {
         }
         operators_.push_back(kind);
     } else {
-        output_.take_postfix(text, kind);  // a unit or an Operand
+        output_.take_token(text, kind);  // a unit or an Operand
     }
 }
 
@@ -44,7 +44,7 @@ void PostfixConverter::move_top_to_output() {
         if (operators_.empty()) return;
     }
     const TokenKind top = operators_.back();
-    output_.take_postfix(keyword_text(top), top);
+    output_.take_token(keyword_text(top), top);
     operators_.pop_back();
 }
 

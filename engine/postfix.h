@@ -4,27 +4,18 @@
 #include <vector>
 
 #include "engine/token.h"
-#include "engine/tokenizer.h"
+#include "engine/token_sink.h"
 
 namespace zorva {
 
 /// The binding rank of a kind (see token_kinds).
 int precedence(TokenKind kind);
 
-/// Receives the postfix queue, item by item.
-class PostfixSink {
-public:
-    virtual void take_postfix(std::string_view text, TokenKind kind) = 0;
-
-protected:
-    ~PostfixSink() = default;
-};
-
 /// Reorders tokens into postfix order by their binding ranks (the shunting-yard method),
-/// handing each item to the output as soon as its place is known.
+/// handing each item of the postfix queue to the output as soon as its place is known.
 class PostfixConverter final : public TokenSink {
 public:
-    explicit PostfixConverter(PostfixSink& output) : output_(output) {}
+    explicit PostfixConverter(TokenSink& output) : output_(output) {}
 
     void take_token(std::string_view text, TokenKind kind) override;
     /// Moves what is left on the operator stack to the output; ends the statement.
@@ -34,7 +25,7 @@ private:
     void close_parenthesis();
     void move_top_to_output();
 
-    PostfixSink& output_;
+    TokenSink& output_;
     // Only keyword kinds wait here, so their texts follow from their kinds.
     std::vector<TokenKind> operators_;
 };

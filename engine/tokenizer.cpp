@@ -81,11 +81,6 @@ void Tokenizer::append_token(std::string_view text) {
     last_was_open_paren_ = kind == OpenParen;
 }
 
-void RecordingSink::take_token(std::string_view text, TokenKind kind) {
-    list_.push_back({std::string(text), kind});
-    if (next_ != nullptr) next_->take_token(text, kind);
-}
-
 void tokenize(TokenList& list, std::string_view statement) {
     Tokenizer tokenizer;
     RecordingSink sink(list);

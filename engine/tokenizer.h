@@ -6,17 +6,9 @@
 
 #include "engine/characters.h"
 #include "engine/token.h"
+#include "engine/token_sink.h"
 
 namespace zorva {
-
-/// Receives the tokens of a statement, in order.
-class TokenSink {
-public:
-    virtual void take_token(std::string_view text, TokenKind kind) = 0;
-
-protected:
-    ~TokenSink() = default;
-};
 
 /// Splits statements into tokens. Never refuses input: every byte but the skipped spaces and
 /// commas lands in some token, and texts that are no keyword become Operand tokens.
@@ -42,17 +34,6 @@ private:
     std::string* spilled_ = nullptr;
     std::deque<std::string> spilled_texts_;
     bool last_was_open_paren_ = false;
-};
-
-/// Keeps a copy of each token in a list (for the trace), and hands it on to `next` when given.
-class RecordingSink final : public TokenSink {
-public:
-    explicit RecordingSink(TokenList& list, TokenSink* next = nullptr) : list_(list), next_(next) {}
-    void take_token(std::string_view text, TokenKind kind) override;
-
-private:
-    TokenList& list_;
-    TokenSink* next_;
 };
 
 /// The tokens of `statement`, appended to `list`.

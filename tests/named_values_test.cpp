@@ -5,18 +5,20 @@
 namespace zorva {
 namespace {
 
-TEST(NamedValuesTest, SetGetExistsClear) {
+TEST(NamedValuesTest, SetFindExists) {
     NamedValues names;
     EXPECT_FALSE(names.named_value_exists("x"));
-    EXPECT_EQ(names.named_value_get("x"), 0);
+    EXPECT_EQ(names.find("x"), nullptr);
     names.named_value_set("x", 2);
     names.named_value_set("x", 3);
     names.named_value_set("X", 4);
-    EXPECT_EQ(names.named_value_get("x"), 3);
-    EXPECT_EQ(names.named_value_get("X"), 4);
+    EXPECT_TRUE(names.named_value_exists("x"));
+    ASSERT_NE(names.find("x"), nullptr);
+    ASSERT_NE(names.find("X"), nullptr);
+    EXPECT_EQ(*names.find("x"), 3);
+    EXPECT_EQ(*names.find("X"), 4);
     EXPECT_FALSE(names.named_value_exists("xx"));
-    names.named_values_clear();
-    EXPECT_FALSE(names.named_value_exists("x"));
+    EXPECT_EQ(names.find("xx"), nullptr);
 }
 
 TEST(NamedValuesTest, DefinableNames) {

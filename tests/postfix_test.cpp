@@ -4,13 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/tokenizer.h"
+
 namespace zorva {
 namespace {
 
 std::string postfix_of(std::string_view statement) {
-    struct Collect final : PostfixSink {
+    struct Collect final : TokenSink {
         std::string shown;
-        void take_postfix(std::string_view text, TokenKind) override {
+        void take_token(std::string_view text, TokenKind) override {
             if (!shown.empty()) shown += ' ';
             shown += text;
         }

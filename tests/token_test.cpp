@@ -62,18 +62,20 @@ TEST(TokenTest, EveryKindsTextRankAndPredicates) {
     };
     ASSERT_EQ(std::size(rows), Operand + 1u);
     for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const auto& [kind, text, rank, predicates] = rows[i];
-        EXPECT_EQ(kind, i);  // the numbers of the kinds are fixed
-        EXPECT_EQ(keyword_text(kind), text) << text;
-        if (!text.empty()) {
-            EXPECT_EQ(kind_of_text(text), kind) << text;
+        const Row& row = rows[i];
+        const auto holds = [&row](char letter) {
+            return row.predicates.find(letter) != std::string_view::npos;
+        };
+        EXPECT_EQ(row.kind, i);  // the numbers of the kinds are fixed
+        EXPECT_EQ(keyword_text(row.kind), row.text) << row.text;
+        if (!row.text.empty()) {
+            EXPECT_EQ(kind_of_text(row.text), row.kind) << row.text;
         }
-        EXPECT_EQ(precedence(kind), rank) << text;
-        const auto holds = [&](char letter) { return predicates.find(letter) != predicates.npos; };
-        EXPECT_EQ(is_operator(kind), holds('O')) << text;
-        EXPECT_EQ(is_unary_function(kind), holds('F')) << text;
-        EXPECT_EQ(is_unit(kind), holds('U')) << text;
-        EXPECT_EQ(is_trig(kind), holds('T')) << text;
+        EXPECT_EQ(precedence(row.kind), row.rank) << row.text;
+        EXPECT_EQ(is_operator(row.kind), holds('O')) << row.text;
+        EXPECT_EQ(is_unary_function(row.kind), holds('F')) << row.text;
+        EXPECT_EQ(is_unit(row.kind), holds('U')) << row.text;
+        EXPECT_EQ(is_trig(row.kind), holds('T')) << row.text;
     }
 }
 
