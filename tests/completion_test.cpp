@@ -102,6 +102,7 @@ const std::vector<Case> cases = {
     {{"zorva", "2+2", "--p"}, Offer::Options},
     {{"zorva", "-d", "-i", "-"}, Offer::Options},
     {{"zorva", "1/3", "-f", "%g", "-"}, Offer::Options},
+    {{"zorva", "1/3", "-f", "''", "-"}, Offer::Options},
     {{"zorva", "1/3", "-p", "2", "--r"}, Offer::Options},
     {{"zorva", "1/3", "-r", "2", "-t"}, Offer::Options},
     // The -f here is the precision's value, so the next word is free again.
