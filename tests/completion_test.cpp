@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -38,19 +37,23 @@ const std::vector<Candidate> offered_formats = {
 };
 
 // "-f --format [%s]     The format to display the result." gives -f and --format, each with
-// the description.
+// the description, which stands after the first run of two blanks or more.
 std::vector<Candidate> options_of_help() {
     const RunResult help = run_zorva({"--help"});
     std::istringstream lines(help.out);
-    const std::regex option_line(R"((-\S+) (--\S+)(?: \[%.\])? +(.+))");
     std::vector<Candidate> options;
     bool in_options = false;
     for (std::string line; std::getline(lines, line);) {
         if (line == "OPTIONS:" || line == "FUNCTIONS:") in_options = line == "OPTIONS:";
-        std::smatch match;
-        if (!in_options || !std::regex_match(line, match, option_line)) continue;
-        options.push_back({match[1], match[3]});
-        options.push_back({match[2], match[3]});
+        std::istringstream forms(line);
+        std::string short_form;
+        std::string long_form;
+        forms >> short_form >> long_form;
+        const std::size_t gap = line.find("  ");
+        if (!in_options || !long_form.starts_with("--") || gap == std::string::npos) continue;
+        const std::string description = line.substr(line.find_first_not_of(' ', gap));
+        options.push_back({short_form, description});
+        options.push_back({long_form, description});
     }
     return options;
 }
