@@ -1,15 +1,15 @@
 // `cmake --install --strip` into a fresh prefix: the binary runs, the manual page is there and
-// renders, and no symbols or debug information are shipped.
-#include <cstdlib>
+// renders, no symbols or debug information are shipped, and the shell completions and the
+// copyright file are where the shells and the readers look for them.
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "process.h"
+#include "temporary_directory.h"
 
 namespace zorva::testing {
 namespace {
@@ -20,24 +20,8 @@ std::string read_file(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-class TemporaryPrefix {
-public:
-    TemporaryPrefix() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zorva-prefix-XXXXXX");
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    ~TemporaryPrefix() { std::filesystem::remove_all(path_); }
-    TemporaryPrefix(const TemporaryPrefix&) = delete;
-    TemporaryPrefix& operator=(const TemporaryPrefix&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-TEST(InstallTest, PutsTheStrippedBinaryAndTheManPageUnderThePrefix) {
-    const TemporaryPrefix prefix;
+TEST(InstallTest, PutsTheStrippedBinaryTheManPageTheCompletionsAndTheCopyrightUnderThePrefix) {
+    const TemporaryDirectory prefix("zorva-prefix");
     const RunResult install = run_program(
         {ZORVA_CMAKE, "--install", ZORVA_BUILD_DIR, "--prefix", prefix.path(), "--strip"});
     ASSERT_EQ(install.status, 0) << install.out << install.err;
@@ -51,9 +35,23 @@ TEST(InstallTest, PutsTheStrippedBinaryAndTheManPageUnderThePrefix) {
     EXPECT_EQ(bytes.find(".symtab"), std::string::npos);
     EXPECT_EQ(bytes.find(".debug_"), std::string::npos);
 
+    const std::filesystem::path source = ZORVA_SOURCE_DIR;
+    const struct {
+        const char* source;
+        const char* installed;
+    } copies[] = {
+        {"doc/zorva.1", "share/man/man1/zorva.1"},
+        {"completion/zorva.bash", "share/bash-completion/completions/zorva"},
+        {"completion/_zorva", "share/zsh/vendor-completions/_zorva"},
+        {"completion/zorva.fish", "share/fish/vendor_completions.d/zorva.fish"},
+        {"cmake/debian/copyright", "share/doc/zorva/copyright"},
+    };
+    for (const auto& copy : copies) {
+        SCOPED_TRACE(copy.installed);
+        EXPECT_EQ(read_file(prefix.path() / copy.installed), read_file(source / copy.source));
+    }
+
     const std::filesystem::path page = prefix.path() / "share" / "man" / "man1" / "zorva.1";
-    EXPECT_EQ(read_file(page),
-              read_file(std::filesystem::path(ZORVA_SOURCE_DIR) / "doc" / "zorva.1"));
     const std::string man = ZORVA_MAN;
     if (man.empty()) GTEST_SKIP() << "man is not installed";
     // A locale that the machine lacks would make man complain on standard error.
