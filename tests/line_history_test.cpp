@@ -80,8 +80,7 @@ TEST(LineHistoryTest, KeepsTheLastHundredLinesAndNoRepeatInARow) {
 TEST(LineHistoryTest, LinesAreKeptByteForByte) {
     const std::string line = std::string(
                                  "2\xC3\x97"
-                                 "3 \xFF\t",
-                                 8) +
+                                 "3 \xFF\t") +
                              '\0' + "1 ";
     LineHistory history = history_of({line});
     expect_walk(history, {{Step::Older, "", line}});
