@@ -1,14 +1,26 @@
 #include "cli/line_editor.h"
 
 #include <histedit.h>
+#include <langinfo.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
+#include <clocale>
 #include <cstdio>
+#include <cstring>
+#include <cwchar>
+#include <cwctype>
+#include <deque>
+#include <iterator>
+
+#include "cli/key_decoder.h"
+#include "cli/line_history.h"
+#include "cli/terminal_signals.h"
+#include "cli/utf8.h"
 
 namespace zorva {
 namespace {
-
-constexpr int history_size = 100;
 
 struct EditorEnd {
     void operator()(EditLine* editor) const { el_end(editor); }
@@ -17,81 +29,337 @@ struct HistoryEnd {
     void operator()(History* history) const { history_end(history); }
 };
 
-unsigned char end_input(EditLine*, int) { return CC_EOF; }
+using EditorFunction = unsigned char (*)(EditLine*, int);
 
-// Ctrl-D ends the input only on an empty line; elsewhere it deletes the character under the
-// cursor, and at the end of a line it does nothing.
-unsigned char delete_or_end_input(EditLine* editor, int) {
-    const LineInfo* line = el_line(editor);
-    if (line->buffer == line->lastchar) return CC_EOF;
-    if (line->cursor == line->lastchar) return CC_NORM;
-    el_cursor(editor, 1);
-    el_deletestr(editor, 1);
-    return CC_REFRESH;
+/// A character locale in which the editor can show and measure any character, while it lives.
+/// The line's bytes are decoded and encoded here (utf8.h), whatever the locale; the editor
+/// needs the locale only to know a character's width and to write it out, so C.UTF-8 serves
+/// every user, and keeps character classes exactly as in "C". The user's own locale is the
+/// fallback where C.UTF-8 cannot be loaded; where neither reads UTF-8, the editor shows each
+/// character outside ASCII as a code (\U+00E9), and the line is still exact. Numbers are
+/// untouched: only LC_CTYPE changes.
+class CharacterLocale {
+public:
+    CharacterLocale() {
+        if (const char* current = std::setlocale(LC_CTYPE, nullptr)) previous_ = current;
+        for (const char* name : {"C.UTF-8", ""}) {
+            if (std::setlocale(LC_CTYPE, name) != nullptr &&
+                std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) {
+                return;
+            }
+        }
+        std::setlocale(LC_CTYPE, previous_.c_str());
+    }
+    ~CharacterLocale() { std::setlocale(LC_CTYPE, previous_.c_str()); }
+    CharacterLocale(const CharacterLocale&) = delete;
+    CharacterLocale& operator=(const CharacterLocale&) = delete;
+
+private:
+    std::string previous_ = "C";
+};
+
+// Each action reaches the editor as a key sequence of its own, ESC and a letter (the first
+// row 'a', and so on), bound to the editor function. The decoder never passes a typed ESC on,
+// so nothing typed can look like these.
+struct ActionBinding {
+    KeyAction action;
+    const wchar_t* function;
+};
+constexpr ActionBinding action_bindings[] = {
+    {KeyAction::CursorLeft, L"ed-prev-char"},
+    {KeyAction::CursorRight, L"ed-next-char"},
+    {KeyAction::WordLeft, L"ed-prev-word"},
+    {KeyAction::WordRight, L"em-next-word"},
+    {KeyAction::LineStart, L"ed-move-to-beg"},
+    {KeyAction::LineEnd, L"ed-move-to-end"},
+    {KeyAction::HistoryOlder, L"zorva-history-older"},
+    {KeyAction::HistoryNewer, L"zorva-history-newer"},
+    {KeyAction::HistoryOldest, L"zorva-history-oldest"},
+    {KeyAction::HistoryNewest, L"zorva-history-newest"},
+    {KeyAction::DeleteNext, L"ed-delete-next-char"},
+    {KeyAction::DeleteWordBefore, L"ed-delete-prev-word"},
+    {KeyAction::DeleteWordAfter, L"em-delete-next-word"},
+};
+
+// Control keys whose binding differs from the editor's emacs map.
+struct ControlBinding {
+    const wchar_t* key;
+    const wchar_t* function;
+};
+constexpr ControlBinding control_bindings[] = {
+    {L"^C", L"zorva-end-input"},     {L"^D", L"zorva-delete-or-end-input"},
+    {L"^Z", L"zorva-suspend"},       {L"^P", L"zorva-history-older"},
+    {L"^N", L"zorva-history-newer"}, {L"^W", L"ed-delete-prev-word"},
+    {L"^I", L"ed-insert"},  // a pasted tab stays in the line, as it does when piped
+};
+
+wchar_t action_key(KeyAction action) {
+    const auto* const found =
+        std::find_if(std::begin(action_bindings), std::end(action_bindings),
+                     [action](const ActionBinding& b) { return b.action == action; });
+    return static_cast<wchar_t>(L'a' + (found - std::begin(action_bindings)));
+}
+
+std::u32string from_wide(const wchar_t* begin, const wchar_t* end) {
+    std::u32string text;
+    text.reserve(static_cast<std::size_t>(end - begin));
+    for (const wchar_t* c = begin; c != end; ++c) text.push_back(static_cast<char32_t>(*c));
+    return text;
+}
+
+std::wstring to_wide(std::u32string_view text) {
+    std::wstring wide;
+    wide.reserve(text.size());
+    for (const char32_t c : text) wide.push_back(static_cast<wchar_t>(c));
+    return wide;
+}
+
+/// The columns the editor gives a character: a control character is shown as ^X, one it
+/// cannot print as a code such as \U+DCFF.
+std::size_t display_width(wchar_t c) {
+    if (c < 0x20 || c == 0x7F) return 2;
+    if (std::iswprint(static_cast<wint_t>(c)) == 0) return c > 0xFFFF ? 8 : 7;
+    return static_cast<std::size_t>(std::max(::wcwidth(c), 0));
+}
+
+void write_terminal(std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t n = ::write(STDOUT_FILENO, text.data(), text.size());
+        if (n <= 0) return;
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
 }
 
 }  // namespace
 
-/// libedit on the terminal: the only place that knows the library.
+/// libedit on the terminal: the only place that knows the library. Input reaches it through
+/// read_character, from the key decoder, never from the terminal directly.
 class LineEditor::Terminal {
 public:
-    Terminal() : history_(history_init()), editor_(el_init("zorva", stdin, stdout, stderr)) {}
+    Terminal()
+        : signals_(STDIN_FILENO),
+          history_store_(history_init()),
+          editor_(el_init("zorva", stdin, stdout, stderr)) {}
 
-    bool ready() const { return history_ && editor_; }
+    bool ready() const { return history_store_ && editor_; }
 
     void set_up() {
         HistEvent event;
-        history(history_.get(), &event, H_SETSIZE, history_size);
-        // A line typed twice in a row is recalled once.
-        history(history_.get(), &event, H_SETUNIQUE, 1);
+        // libedit's own copy of the history serves its incremental search (Ctrl-R).
+        history(history_store_.get(), &event, H_SETSIZE, static_cast<int>(LineHistory::capacity));
+        history(history_store_.get(), &event, H_SETUNIQUE, 1);
         EditLine* editor = editor_.get();
         el_set(editor, EL_CLIENTDATA, this);
         el_set(editor, EL_EDITOR, "emacs");  // resets the key map, so it comes before the binds
-        el_set(editor, EL_HIST, history, history_.get());
+        el_set(editor, EL_HIST, history, history_store_.get());
         el_set(editor, EL_PROMPT, &Terminal::prompt_of);
-        // Restores the terminal before a signal ends the process, and follows resizes.
-        el_set(editor, EL_SIGNAL, 1);
-        // Ctrl-C reaches the editor as a key, which ends the input instead of the process.
+        el_wset(editor, EL_GETCFN, &Terminal::read_character);
+        // Ctrl-C and Ctrl-Z reach the editor as keys: Ctrl-C ends the input instead of the
+        // process, and Ctrl-Z puts the terminal right before the process stops.
         el_set(editor, EL_SETTY, "-d", "-isig", static_cast<const char*>(nullptr));
-        bind(editor, L"^C", L"zorva-end-input", &end_input);
-        bind(editor, L"^D", L"zorva-delete-or-end-input", &delete_or_end_input);
+        bind_functions(editor);
     }
 
     std::optional<std::string> read_line(std::string_view prompt) {
         prompt_ = prompt;
+        line_history_.start_walk();
         // Left to itself the editor shows the prompt before it takes the terminal out of line
         // mode, and keys typed in that gap would be echoed twice, or Ctrl-C would kill.
         el_set(editor_.get(), EL_PREP_TERM, 1);
         int count = 0;
-        const char* line = el_gets(editor_.get(), &count);
-        if (line == nullptr) return std::nullopt;
-        std::string_view text(line);
-        if (text.ends_with('\n')) text.remove_suffix(1);
-        return std::string(text);
+        const wchar_t* line = el_wgets(editor_.get(), &count);
+        if (line == nullptr || count < 0) return std::nullopt;
+        std::u32string text = from_wide(line, line + count);
+        if (text.ends_with(U'\n')) text.pop_back();
+        return encode_utf8(text);
     }
 
     void add_history(std::string_view line) {
         HistEvent event;
-        history(history_.get(), &event, H_ENTER, std::string(line).c_str());
+        history(history_store_.get(), &event, H_ENTER, std::string(line).c_str());
+        line_history_.add(line);
     }
 
 private:
-    static char* prompt_of(EditLine* editor) {
+    static Terminal& terminal_of(EditLine* editor) {
         void* terminal = nullptr;
         el_get(editor, EL_CLIENTDATA, &terminal);
-        return static_cast<Terminal*>(terminal)->prompt_.data();
+        return *static_cast<Terminal*>(terminal);
     }
 
-    // The wide calls, since the narrow EL_ADDFN leaks its copies of the two names.
-    static void bind(EditLine* editor, const wchar_t* key, const wchar_t* name,
-                     unsigned char (*function)(EditLine*, int)) {
-        el_wset(editor, EL_ADDFN, name, name, function);
-        el_wset(editor, EL_BIND, key, name, static_cast<const wchar_t*>(nullptr));
+    static char* prompt_of(EditLine* editor) { return terminal_of(editor).prompt_.data(); }
+
+    static void bind_functions(EditLine* editor) {
+        // The wide calls, since the narrow EL_ADDFN leaks its copies of the two names.
+        constexpr std::array<std::pair<const wchar_t*, EditorFunction>, 7> own_functions = {{
+            {L"zorva-end-input", &end_input},
+            {L"zorva-delete-or-end-input", &delete_or_end_input},
+            {L"zorva-suspend", &suspend},
+            {L"zorva-history-older", &walk_history<LineHistory::Step::Older>},
+            {L"zorva-history-newer", &walk_history<LineHistory::Step::Newer>},
+            {L"zorva-history-oldest", &walk_history<LineHistory::Step::Oldest>},
+            {L"zorva-history-newest", &walk_history<LineHistory::Step::Newest>},
+        }};
+        for (const auto& [name, function] : own_functions) {
+            el_wset(editor, EL_ADDFN, name, name, function);
+        }
+        for (const ActionBinding& binding : action_bindings) {
+            const wchar_t key[] = {L'\033', action_key(binding.action), L'\0'};
+            bind(editor, key, binding.function);
+        }
+        for (const ControlBinding& binding : control_bindings) {
+            bind(editor, binding.key, binding.function);
+        }
+        // The emacs map binds the codes 128 to 255 as Meta keys (M-b for 0xE2), but here they
+        // are characters (U+00D7 is the sign ×): Alt comes as ESC, which the decoder takes.
+        for (wchar_t c = 0x80; c <= 0xFF; ++c) {
+            const wchar_t key[] = {c, L'\0'};
+            bind(editor, key, L"ed-insert");
+        }
     }
 
-    // Declared first so that it outlives the editor, which refers to it.
-    std::unique_ptr<History, HistoryEnd> history_;
+    static void bind(EditLine* editor, const wchar_t* key, const wchar_t* function) {
+        el_wset(editor, EL_BIND, key, function, static_cast<const wchar_t*>(nullptr));
+    }
+
+    static int read_character(EditLine* editor, wchar_t* character) {
+        return terminal_of(editor).next_character(character);
+    }
+
+    /// The next character for the editor: 1, or 0 at the end of the input, -1 on an error.
+    int next_character(wchar_t* character) {
+        for (;;) {
+            if (!pending_.empty()) {
+                *character = pending_.front();
+                pending_.pop_front();
+                return 1;
+            }
+            if (const std::optional<KeyEvent> key = decoder_.next()) {
+                queue(*key);
+                continue;
+            }
+            if (input_ended_) {
+                *character = L'\0';
+                return 0;
+            }
+            if (!read_terminal()) {
+                *character = L'\0';
+                return -1;
+            }
+        }
+    }
+
+    void queue(const KeyEvent& key) {
+        if (key.action == KeyAction::Type) {
+            pending_.push_back(static_cast<wchar_t>(key.character));
+            return;
+        }
+        pending_.push_back(L'\033');
+        pending_.push_back(action_key(key.action));
+    }
+
+    /// Hands what the terminal has to the decoder, after acting on the signals noted; false
+    /// on a read error.
+    bool read_terminal() {
+        if (TerminalSignals::take_resumed()) resume();
+        if (TerminalSignals::take_resized()) redraw_resized();
+        switch (signals_.wait_for_input()) {
+            case TerminalSignals::Wait::Ready: break;
+            case TerminalSignals::Wait::Interrupted: return true;
+            case TerminalSignals::Wait::Failed: return false;
+        }
+        std::array<unsigned char, 256> buffer{};
+        const ssize_t n = ::read(STDIN_FILENO, buffer.data(), buffer.size());
+        if (n < 0) return errno == EINTR;
+        if (n == 0) {
+            decoder_.finish();
+            input_ended_ = true;
+        }
+        for (ssize_t i = 0; i < n; ++i) decoder_.push(buffer[static_cast<std::size_t>(i)]);
+        return true;
+    }
+
+    /// How many rows below the prompt's row the cursor stands, at `columns` a row.
+    std::size_t cursor_row(int columns) const {
+        const LineInfoW* line = el_wline(editor_.get());
+        std::size_t width = 0;
+        for (const char32_t c : decode_utf8(prompt_))
+            width += display_width(static_cast<wchar_t>(c));
+        for (const wchar_t* c = line->buffer; c != line->cursor; ++c) width += display_width(*c);
+        return columns > 0 ? width / static_cast<std::size_t>(columns) : 0;
+    }
+
+    /// After a resize the editor assumes the cursor at the start of the prompt and redraws
+    /// from there, so the cursor goes there first (counted at the old width) and what was
+    /// shown below it is cleared.
+    void redraw_resized() {
+        int columns = 0;
+        el_get(editor_.get(), EL_GETTC, "co", &columns);
+        const std::size_t row = cursor_row(columns);
+        std::string moves = "\r";
+        if (row > 0) moves += "\x1b[" + std::to_string(row) + "A";
+        moves += "\x1b[J";
+        write_terminal(moves);
+        el_resize(editor_.get());
+        el_set(editor_.get(), EL_REFRESH);
+    }
+
+    /// Back from a stop: the terminal is in line mode again, as the stop left it (or as the
+    /// user set it meanwhile), so the editor takes it out again and redraws the line on the
+    /// row where the cursor now stands.
+    void resume() {
+        el_set(editor_.get(), EL_PREP_TERM, 0);
+        el_set(editor_.get(), EL_PREP_TERM, 1);
+        write_terminal("\r\x1b[J");
+        el_resize(editor_.get());
+        el_set(editor_.get(), EL_REFRESH);
+    }
+
+    static unsigned char end_input(EditLine*, int) { return CC_EOF; }
+
+    // Ctrl-D ends the input only on an empty line; elsewhere it deletes the character under
+    // the cursor, and at the end of a line it does nothing.
+    static unsigned char delete_or_end_input(EditLine* editor, int) {
+        const LineInfoW* line = el_wline(editor);
+        if (line->buffer == line->lastchar) return CC_EOF;
+        if (line->cursor == line->lastchar) return CC_NORM;
+        el_cursor(editor, 1);
+        el_deletestr(editor, 1);
+        return CC_REFRESH;
+    }
+
+    static unsigned char suspend(EditLine* editor, int) {
+        Terminal& terminal = terminal_of(editor);
+        TerminalSignals::suspend();
+        terminal.resume();
+        return CC_NORM;
+    }
+
+    template <LineHistory::Step step>
+    static unsigned char walk_history(EditLine* editor, int) {
+        Terminal& terminal = terminal_of(editor);
+        const LineInfoW* line = el_wline(editor);
+        const std::optional<std::string> next =
+            terminal.line_history_.walk(step, encode_utf8(from_wide(line->buffer, line->lastchar)));
+        if (!next) return CC_ERROR;
+        // The whole line goes, and the cursor ends after the new one.
+        el_cursor(editor, static_cast<int>(line->lastchar - line->cursor));
+        el_deletestr(editor, static_cast<int>(line->lastchar - line->buffer));
+        const std::wstring text = to_wide(decode_utf8(*next));
+        if (!text.empty()) el_winsertstr(editor, text.c_str());
+        return CC_REFRESH;
+    }
+
+    // In this order: the locale before the editor reads it, the terminal's modes taken before
+    // the editor changes them, and the history before the editor, which refers to it.
+    CharacterLocale locale_;
+    TerminalSignals signals_;
+    std::unique_ptr<History, HistoryEnd> history_store_;
     std::unique_ptr<EditLine, EditorEnd> editor_;
+    LineHistory line_history_;
+    KeyDecoder decoder_;
+    std::deque<wchar_t> pending_;
+    bool input_ended_ = false;
     std::string prompt_;
 };
 
