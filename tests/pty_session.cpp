@@ -264,22 +264,27 @@ void PtySession::send_signal(int signal) const {
     if (::kill(program_, signal) != 0) throw std::runtime_error("kill failed");
 }
 
-bool PtySession::wait_until_stopped() {
+bool PtySession::wait_for_state(char state) {
     const auto deadline = Clock::now() + time_limit;
     const std::string status_file = "/proc/" + std::to_string(program_) + "/stat";
     for (;;) {
         // The state follows the command's name, which is in parentheses and may hold blanks.
         std::ifstream file(status_file);
-        std::string stat((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        const std::string stat((std::istreambuf_iterator<char>(file)),
+                               std::istreambuf_iterator<char>());
         const std::size_t name_end = stat.rfind(") ");
         if (name_end != std::string::npos && name_end + 2 < stat.size() &&
-            stat[name_end + 2] == 'T') {
+            stat[name_end + 2] == state) {
             return true;
         }
         if (milliseconds_until(deadline) == 0) return false;
         read_some(10);
     }
 }
+
+bool PtySession::wait_until_stopped() { return wait_for_state('T'); }
+
+bool PtySession::wait_until_idle() { return wait_for_state('S'); }
 
 void PtySession::resize(WindowSize size) const {
     const winsize window = winsize_of(size);

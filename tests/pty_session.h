@@ -65,6 +65,9 @@ public:
     /// Waits until the program is stopped by job control; false when it is not within a few
     /// seconds.
     bool wait_until_stopped();
+    /// Waits until the program sleeps, as it does while it waits for a key; false when it
+    /// does not within a few seconds.
+    bool wait_until_idle();
     /// Changes the window's size, as a terminal emulator does: the kernel tells the
     /// foreground job with SIGWINCH.
     void resize(WindowSize size) const;
@@ -75,6 +78,7 @@ public:
 private:
     void start(std::vector<std::string> arguments, std::vector<std::string> environment);
     bool read_some(int timeout_ms);
+    bool wait_for_state(char state);
 
     int controller_ = -1;
     int terminal_ = -1;
