@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -186,7 +187,12 @@ void PtySession::type(std::string_view keys) {
         pollfd fd{controller_, POLLIN | POLLOUT, 0};
         const int left = milliseconds_until(deadline);
         if (left == 0) throw std::runtime_error("the program takes no more keys");
-        if (::poll(&fd, 1, left) <= 0) continue;
+        if (::poll(&fd, 1, std::min(left, 100)) <= 0) {
+            // The session's own end keeps the terminal open, so keys sent to a program that
+            // has ended pile up until the terminal is full; say why instead.
+            if (!running()) throw std::runtime_error("the program has ended");
+            continue;
+        }
         if ((fd.revents & POLLIN) != 0) read_some(0);
         if ((fd.revents & POLLOUT) == 0) continue;
         const ssize_t n = ::write(controller_, keys.data(), keys.size());
