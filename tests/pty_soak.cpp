@@ -125,6 +125,7 @@ struct Soak {
     int seconds;
     unsigned seed;
     std::deque<std::string> recent;  // the last things done, for the report of a failure
+    WindowSize window{};             // the window's size now
 
     void note(const std::string& done) {
         recent.push_back(done);
@@ -132,7 +133,8 @@ struct Soak {
     }
 
     int fail(const PtySession& session, const std::string& what) const {
-        std::printf("pty soak FAILED (seed %u): %s\nlast actions:\n", seed, what.c_str());
+        std::printf("pty soak FAILED (seed %u): %s\nwindow %ux%u; last actions:\n", seed,
+                    what.c_str(), window.rows, window.columns);
         for (const std::string& done : recent) std::printf("  %s\n", done.c_str());
         std::printf("screen's end: %s\n", shown_tail(session.screen()).c_str());
         return 1;
@@ -159,24 +161,30 @@ struct Soak {
         try {
             while (Clock::now() < end) {
                 if (keys.below(50) == 0) {
-                    const WindowSize size = keys.window();
-                    session.resize(size);
-                    note("resize " + std::to_string(size.rows) + "x" +
-                         std::to_string(size.columns));
+                    window = keys.window();
+                    session.resize(window);
+                    note("resize " + std::to_string(window.rows) + "x" +
+                         std::to_string(window.columns));
                 } else {
                     const std::string chunk = keys.next();
                     note("type " + ::testing::PrintToString(chunk));
                     session.type(chunk);
                     typed += static_cast<long>(chunk.size());
                 }
-                if (!session.running()) return fail(session, "the program ended by itself");
+                if (!session.running()) {
+                    const int status = session.wait_for_exit();
+                    return fail(session,
+                                "the program ended by itself, status " + std::to_string(status));
+                }
                 if (session.screen().size() > 1'000'000) session.forget_screen();
             }
-            session.resize({24, 80});
+            window = {24, 80};
+            session.resize(window);
             settle(session);
             session.type("exit\r");
         } catch (const std::exception& error) {
-            return fail(session, error.what());
+            const int status = session.running() ? -1 : session.wait_for_exit();
+            return fail(session, std::string(error.what()) + ", status " + std::to_string(status));
         }
         if (!session.expect("Bye...\r\n")) return fail(session, "no Bye... after exit");
         const int status = session.wait_for_exit();
@@ -196,6 +204,6 @@ int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 10;
     const unsigned seed = argc > 2 ? static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10))
                                    : std::random_device{}();
-    zorva::testing::Soak soak{seconds, seed, {}};
+    zorva::testing::Soak soak{seconds, seed, {}, {}};
     return soak.run();
 }
