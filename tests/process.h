@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,8 +30,12 @@ struct RunOptions {
     int timeout_seconds = 120;     // then the run is killed, and its status shows SIGKILL
 };
 
-/// The path of the built zorva.
-inline const char* zorva_binary() { return ZORVA_BINARY; }
+/// The path of the built zorva, or of the one that ZORVA_BINARY in the environment names (to
+/// run the suites against another build).
+inline const char* zorva_binary() {
+    const char* chosen = std::getenv("ZORVA_BINARY");
+    return chosen != nullptr && *chosen != '\0' ? chosen : ZORVA_BINARY;
+}
 
 /// Runs `command` (command[0] is the program's path) with `input` on its standard input (a
 /// pipe, closed after the input), and the standard descriptors and the signal disposition as
