@@ -325,6 +325,7 @@ std::optional<std::vector<KeyRow>> terminfo_keys(const std::string& term) {
         if (equals == std::string_view::npos) continue;  // a flag, such as km
         const std::string name(entry.substr(0, equals));
         if (name == "kmous") continue;  // the start of a mouse report, not a key
+        if (name == "kspd") continue;   // Ctrl-Z: it stops the job, as the signal suite tests
         rows.push_back(row_of_capability(name, decode_terminfo(entry.substr(equals + 1))));
     }
     return rows;
