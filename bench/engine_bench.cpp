@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Micro-benchmarks of the three stages of a statement, on typical statements.
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zorva_measure RUNS INPUT PROGRAM [WORDS...]
 //
 // Runs PROGRAM RUNS times, one run after another, with INPUT streamed into its standard input

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/app.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/diagnostics.h"
 
 #include "engine/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/interactive.h"
 
 #include "cli/line_editor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/key_bindings.h"
 
 #include <string>

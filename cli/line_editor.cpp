@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/line_editor.h"
 
 #include <histedit.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/terminal_signals.h"
 
 #include <sys/select.h>

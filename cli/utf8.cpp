@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/utf8.h"
 
 namespace zorva {

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs inside CPack, after the package is built: a statically linked zorva holds code of the
 # archives in CPACK_ZORVA_STATIC_ARCHIVES, so its Built-Using field names the Debian source
 # packages and the exact versions that those archives come from, as installed on this machine.

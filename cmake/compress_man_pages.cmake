@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs inside CPack, on the staged files of the package: gzip -9n, as Debian policy asks, so
 # that the package is the same from one build to the next.
 file(GLOB_RECURSE pages "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*/share/man/man*/*.[1-9]")

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs inside CPack, on the staged files of the package: adds the files that only the Debian
 # package ships, the changelog (gzip -9n, as Debian policy asks, so that the package is the
 # same from one build to the next) and, for the static binary, the lintian overrides.

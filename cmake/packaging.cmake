@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package: `cpack -G DEB` in a configured build directory (see scripts/package).
 set(ZORVA_MAINTAINER "zorva maintainers <maintainers@users.noreply.c-seed-234477e6.example>"
     CACHE STRING "Maintainer field of the Debian package: a name and a mail address")

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # bash completion for zorva                                -*- shell-script -*-
 # Options and the formats after -f; nothing for the operation, for numbers, or file names.
 

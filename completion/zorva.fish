@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # fish completion for zorva
 # Options and the formats after -f; nothing for the operation, for numbers, or file names.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/arithmetic.h"
 
 #include <cmath>

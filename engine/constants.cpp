@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/constants.h"
 
 namespace zorva {

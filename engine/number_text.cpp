@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/number_text.h"
 
 #include <bit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/token_sink.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the tokenizer and the evaluator as one statement, under settings
 // drawn from the input, and checks what the tokens must satisfy whatever the statement.
 //

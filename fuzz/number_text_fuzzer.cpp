@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks the number texts against the C library calls they stand in for, on the same
 // doubles and texts: NumberText against snprintf's "%.15g", round_to_number_text against
 // strtod of that text, and parse_number against strtod itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drives the front end as a command line does: option words, the check of the user format,
 // then the statement runner over lines of statements, with every option in play. The mode
 // choice is left out: whichever mode runs, its lines go through this same runner.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/characters.h"
 
 #include <gtest/gtest.h>

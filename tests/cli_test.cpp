@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // End-to-end tests: the built binary, its words, its exact standard output and exit status.
 #include <string>
 #include <vector>

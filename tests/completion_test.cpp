@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shell completions of zorva, each driven through its shell's own machinery on the files
 // that `cmake --install` puts under a fresh prefix, in a working directory whose files must
 // never be offered. Every test compares the whole list of candidates: options against the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The documentation against the built binary: every "$ " example of README.md and of the
 // manual page must print exactly the lines shown under it, and the page must render cleanly.
 #include <filesystem>

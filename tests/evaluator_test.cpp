@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/evaluator.h"
 
 #include <string>

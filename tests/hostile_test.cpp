@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // End-to-end tests of the binary under hostile input: sizes at the limits of the system,
 // every byte value, numbers at the edges of the doubles, formats that printf must never see,
 // and outputs that fail. Every case states the whole output and the exit status; none may

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `cmake --install --strip` into a fresh prefix: the binary runs, the manual page is there and
 // renders, no symbols or debug information are shipped, and the shell completions and the
 // copyright file are where the shells and the readers look for them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The interactive mode end to end: lines piped in, and a person at a pseudo-terminal.
 #include <cstdlib>
 #include <filesystem>

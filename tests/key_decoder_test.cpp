@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/key_decoder.h"
 
 #include <gtest/gtest.h>

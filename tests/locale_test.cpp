@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Numbers, formats and grouping come out as in the C locale whatever locale the user has, and
 // a line typed at the prompt prints what the same line piped prints.
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/named_values.h"
 
 #include <gtest/gtest.h>

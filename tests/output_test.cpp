@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/process/output.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/postfix.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random keys, fragments of escape sequences and of UTF-8, control bytes and window resizes,
 // typed into zorva on a pseudo-terminal for a given time. Then "exit" must end it with status
 // 0 and the terminal's modes as they were: no crash, no hang, no terminal left raw.

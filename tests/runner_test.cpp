@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/runner.h"
 
 #include <fcntl.h>

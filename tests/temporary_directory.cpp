@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "temporary_directory.h"
 
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ways out of the prompt, window resizes and job control, on a pseudo-terminal: the line
 // being typed survives, and the terminal is left as the program found it.
 #include <csignal>

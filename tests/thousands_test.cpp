@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/thousands.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/token.h"
 
 #include <iterator>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "typed_lines.h"
 
 namespace zorva::testing {

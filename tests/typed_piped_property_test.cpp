@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random lines typed at the prompt print the same bytes as the same lines piped in.
 #include <cstdlib>
 #include <random>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/user_format.h"
 
 #include <string>

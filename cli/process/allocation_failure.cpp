@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/process/allocation_failure.h"
 
 #include <unistd.h>

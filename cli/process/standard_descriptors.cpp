@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/process/standard_descriptors.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Usage: bash --norc --noprofile complete.bash BASH_COMPLETION DATA_DIR WORD... CURRENT_WORD
 # Completes the last word of the command line WORD... CURRENT_WORD as bash-completion does on a
 # Tab: the script BASH_COMPLETION is sourced, its loader reads the completion of the command

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Usage: zsh -f complete.zsh FPATH_DIR LINE
 # Completes LINE in an interactive zsh on a pseudo-terminal, with FPATH_DIR first in fpath, and
 # prints each candidate as "WORD<TAB>DESCRIPTION", or WORD alone when it has no description.

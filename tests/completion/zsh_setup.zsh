@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the interactive zsh that complete.zsh drives: compinit, and a compadd that prints
 # each candidate (marked, with its description) instead of handing it to the line editor.
 autoload -Uz compinit && compinit -u -D
