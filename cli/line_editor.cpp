@@ -13,9 +13,11 @@
 #include <cwctype>
 #include <deque>
 #include <iterator>
+#include <string_view>
 
 #include "cli/key_decoder.h"
 #include "cli/line_history.h"
+#include "cli/line_motion.h"
 #include "cli/terminal_signals.h"
 #include "cli/utf8.h"
 
@@ -66,12 +68,12 @@ struct ActionBinding {
     const wchar_t* function;
 };
 constexpr ActionBinding action_bindings[] = {
-    {KeyAction::CursorLeft, L"ed-prev-char"},
-    {KeyAction::CursorRight, L"ed-next-char"},
-    {KeyAction::WordLeft, L"ed-prev-word"},
-    {KeyAction::WordRight, L"em-next-word"},
-    {KeyAction::LineStart, L"ed-move-to-beg"},
-    {KeyAction::LineEnd, L"ed-move-to-end"},
+    {KeyAction::CursorLeft, L"zorva-char-left"},
+    {KeyAction::CursorRight, L"zorva-char-right"},
+    {KeyAction::WordLeft, L"zorva-word-left"},
+    {KeyAction::WordRight, L"zorva-word-right"},
+    {KeyAction::LineStart, L"zorva-line-start"},
+    {KeyAction::LineEnd, L"zorva-line-end"},
     {KeyAction::HistoryOlder, L"zorva-history-older"},
     {KeyAction::HistoryNewer, L"zorva-history-newer"},
     {KeyAction::HistoryOldest, L"zorva-history-oldest"},
@@ -81,16 +83,23 @@ constexpr ActionBinding action_bindings[] = {
     {KeyAction::DeleteWordAfter, L"em-delete-next-word"},
 };
 
-// Control keys whose binding differs from the editor's emacs map.
+// Control keys whose binding differs from the editor's emacs map. Those that the prompt does
+// not use only ring the bell: Ctrl-X would start the editor's two-key commands (Ctrl-X
+// Ctrl-X moves the cursor its own way, see move_cursor), Ctrl-T and Ctrl-Y would change the
+// line unasked.
 struct ControlBinding {
     const wchar_t* key;
     const wchar_t* function;
 };
 constexpr ControlBinding control_bindings[] = {
+    {L"^A", L"zorva-line-start"},    {L"^B", L"zorva-char-left"},
     {L"^C", L"zorva-end-input"},     {L"^D", L"zorva-delete-or-end-input"},
-    {L"^Z", L"zorva-suspend"},       {L"^P", L"zorva-history-older"},
-    {L"^N", L"zorva-history-newer"}, {L"^W", L"ed-delete-prev-word"},
+    {L"^E", L"zorva-line-end"},      {L"^F", L"zorva-char-right"},
     {L"^I", L"ed-insert"},  // a pasted tab stays in the line, as it does when piped
+    {L"^N", L"zorva-history-newer"}, {L"^P", L"zorva-history-older"},
+    {L"^T", L"ed-unassigned"},       {L"^W", L"ed-delete-prev-word"},
+    {L"^X", L"ed-unassigned"},       {L"^Y", L"ed-unassigned"},
+    {L"^Z", L"zorva-suspend"},
 };
 
 wchar_t action_key(KeyAction action) {
@@ -191,7 +200,13 @@ private:
 
     static void bind_functions(EditLine* editor) {
         // The wide calls, since the narrow EL_ADDFN leaks its copies of the two names.
-        constexpr std::array<std::pair<const wchar_t*, EditorFunction>, 7> own_functions = {{
+        constexpr std::array<std::pair<const wchar_t*, EditorFunction>, 13> own_functions = {{
+            {L"zorva-char-left", &move_cursor<Motion::CharLeft>},
+            {L"zorva-char-right", &move_cursor<Motion::CharRight>},
+            {L"zorva-word-left", &move_cursor<Motion::WordLeft>},
+            {L"zorva-word-right", &move_cursor<Motion::WordRight>},
+            {L"zorva-line-start", &move_cursor<Motion::LineStart>},
+            {L"zorva-line-end", &move_cursor<Motion::LineEnd>},
             {L"zorva-end-input", &end_input},
             {L"zorva-delete-or-end-input", &delete_or_end_input},
             {L"zorva-suspend", &suspend},
@@ -313,6 +328,29 @@ private:
         write_terminal("\r\x1b[J");
         el_resize(editor_.get());
         el_set(editor_.get(), EL_REFRESH);
+    }
+
+    /// The cursor's motions are the prompt's own, and each redraws the whole line. The editor's
+    /// own motions (ed-next-char, ed-move-to-end and the rest) only move the cursor on the
+    /// screen (re_refresh_cursor), and that cannot put it on a row below the window's last,
+    /// where the end of a line taller than the window is. The editor then holds the cursor
+    /// for standing on a row above the last one it drew while it stands at the line's end,
+    /// and the next character typed there (re_fastaddc) that fills a row wraps into a row
+    /// past its screen image: a write through the null pointer that ends that image
+    /// (re_fastputc). A whole redraw (re_refresh) leaves the cursor where it drew the line.
+    template <Motion motion>
+    static unsigned char move_cursor(EditLine* editor, int) {
+        const LineInfoW* line = el_wline(editor);
+        const std::wstring_view text(line->buffer,
+                                     static_cast<std::size_t>(line->lastchar - line->buffer));
+        const auto cursor = static_cast<std::size_t>(line->cursor - line->buffer);
+        const std::size_t target = motion_target(motion, text, cursor);
+        if (target == cursor) {
+            const bool to_an_end = motion == Motion::LineStart || motion == Motion::LineEnd;
+            return to_an_end ? CC_NORM : CC_ERROR;  // the bell for a step that cannot be made
+        }
+        el_cursor(editor, static_cast<int>(target) - static_cast<int>(cursor));
+        return CC_REFRESH;
     }
 
     static unsigned char end_input(EditLine*, int) { return CC_EOF; }
