@@ -107,6 +107,42 @@ TEST(InteractiveTerminalTest, EditsWithEmacsKeysAndArrows) {
     for (const auto& [keys, result] : cases) expect_line(session, keys, result);
 }
 
+// A line taller than the window, the cursor taken to its start and back to its end, then more
+// typed there, row after row. The editor's own cursor motions could not put the cursor on a
+// row below the window, lost count of its row, and the next row filled wrote through a null
+// pointer.
+TEST(InteractiveTerminalTest, EditsALineTallerThanTheWindow) {
+    struct TallLine {
+        WindowSize window;
+        std::string to_start;
+        std::string to_end;
+    };
+    const std::vector<TallLine> cases = {
+        {{2, 3}, "\x1b[H", "\x1b[F"},  // Home and End
+        {{3, 10}, "\x01", "\x05"},     // Ctrl-A and Ctrl-E
+        {{5, 8}, "\x1bOH", "\x1bOF"},  // Home and End in application mode
+        {{4, 20}, "\x01", "\x1b[4~"},  // End as the VT220 sends it
+        {{1, 40}, "\x1b[H", "\x1b[F"},
+    };
+    for (const TallLine& c : cases) {
+        const std::size_t cells = std::size_t{c.window.rows} * c.window.columns;
+        const std::size_t ones = cells / 2 + 1;  // "1+1+...+1" and the prompt: more than cells
+        std::string line = "1";
+        for (std::size_t n = 1; n < ones; ++n) line += "+1";
+        std::string more;
+        for (int row = 0; row < 3; ++row) {
+            for (unsigned short n = 0; n < c.window.columns; n += 2) more += "+1";
+        }
+        const std::size_t sum = ones + more.size() / 2;
+        PtySession session({}, {"TERM=xterm"}, c.window);
+        ASSERT_TRUE(session.expect(tty_banner)) << session.screen();
+        const std::string keys = line + c.to_start + c.to_end + more + "\r";
+        expect_line(session, keys, std::to_string(sum));
+        session.type("exit\r");
+        expect_bye(session);
+    }
+}
+
 TEST(InteractiveTerminalTest, ReadsNoEditorConfiguration) {
     std::string home = (std::filesystem::temp_directory_path() / "zorva-home-XXXXXX").string();
     ASSERT_NE(::mkdtemp(home.data()), nullptr);
