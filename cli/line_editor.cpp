@@ -60,9 +60,13 @@ private:
     std::string previous_ = "C";
 };
 
-// Each action reaches the editor as a key sequence of its own, ESC and a letter (the first
-// row 'a', and so on), bound to the editor function. The decoder never passes a typed ESC on,
-// so nothing typed can look like these.
+// Each action reaches the editor as a key sequence of its own, Ctrl-X and a letter (the first
+// row 'a', and so on), bound to the editor function. A typed Ctrl-X is dropped, unless Ctrl-V
+// quotes it, so nothing typed can look like these. Not ESC: the history search (Ctrl-R) takes
+// an ESC for its own end and drops it, and the letter would then be typed; any other control
+// key ends the search and is read again, as the key it is.
+constexpr wchar_t action_lead = 0x18;  // Ctrl-X
+constexpr wchar_t quote_next = 0x16;   // Ctrl-V
 struct ActionBinding {
     KeyAction action;
     const wchar_t* function;
@@ -83,10 +87,10 @@ constexpr ActionBinding action_bindings[] = {
     {KeyAction::DeleteWordAfter, L"em-delete-next-word"},
 };
 
-// Control keys whose binding differs from the editor's emacs map. Those that the prompt does
-// not use only ring the bell: Ctrl-X would start the editor's two-key commands (Ctrl-X
-// Ctrl-X moves the cursor its own way, see move_cursor), Ctrl-T and Ctrl-Y would change the
-// line unasked.
+// Control keys whose binding differs from the editor's emacs map. Ctrl-T and Ctrl-Y, which
+// the prompt does not use, only ring the bell instead of changing the line unasked. Ctrl-X,
+// which led the editor's own two-key commands (Ctrl-X Ctrl-X moved the cursor its own way,
+// see move_cursor), leads the actions' sequences instead.
 struct ControlBinding {
     const wchar_t* key;
     const wchar_t* function;
@@ -98,8 +102,7 @@ constexpr ControlBinding control_bindings[] = {
     {L"^I", L"ed-insert"},  // a pasted tab stays in the line, as it does when piped
     {L"^N", L"zorva-history-newer"}, {L"^P", L"zorva-history-older"},
     {L"^T", L"ed-unassigned"},       {L"^W", L"ed-delete-prev-word"},
-    {L"^X", L"ed-unassigned"},       {L"^Y", L"ed-unassigned"},
-    {L"^Z", L"zorva-suspend"},
+    {L"^Y", L"ed-unassigned"},       {L"^Z", L"zorva-suspend"},
 };
 
 wchar_t action_key(KeyAction action) {
@@ -219,7 +222,7 @@ private:
             el_wset(editor, EL_ADDFN, name, name, function);
         }
         for (const ActionBinding& binding : action_bindings) {
-            const wchar_t key[] = {L'\033', action_key(binding.action), L'\0'};
+            const wchar_t key[] = {action_lead, action_key(binding.action), L'\0'};
             bind(editor, key, binding.function);
         }
         for (const ControlBinding& binding : control_bindings) {
@@ -266,10 +269,14 @@ private:
 
     void queue(const KeyEvent& key) {
         if (key.action == KeyAction::Type) {
-            pending_.push_back(static_cast<wchar_t>(key.character));
+            const auto character = static_cast<wchar_t>(key.character);
+            const bool quoted = quoting_;
+            quoting_ = character == quote_next && !quoted;
+            if (character != action_lead || quoted) pending_.push_back(character);
             return;
         }
-        pending_.push_back(L'\033');
+        quoting_ = false;
+        pending_.push_back(action_lead);
         pending_.push_back(action_key(key.action));
     }
 
@@ -397,6 +404,7 @@ private:
     LineHistory line_history_;
     KeyDecoder decoder_;
     std::deque<wchar_t> pending_;
+    bool quoting_ = false;  // the last key was Ctrl-V, so the editor takes the next as it is
     bool input_ended_ = false;
     std::string prompt_;
 };

@@ -107,6 +107,31 @@ TEST(InteractiveTerminalTest, EditsWithEmacsKeysAndArrows) {
     for (const auto& [keys, result] : cases) expect_line(session, keys, result);
 }
 
+// Ctrl-R searches the history back; a key that acts on the line ends the search and acts on
+// the line found, with the cursor where the match starts.
+TEST(InteractiveTerminalTest, AKeyEndsTheHistorySearchAndActs) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"\x1b[D", "9345"},  // Left
+        {"\x1b[C", "3495"},  // Right
+        {"\x1b[H", "9345"},  // Home
+        {"\x1bOF", "3459"},  // End
+        {"\x1b[3~", "395"},  // Delete
+        {"\x01", "9345"},    // Ctrl-A
+        {"\x1b"
+         "f",
+         "3459"},  // Alt-f
+    };
+    const std::string ctrl_r(1, '\x12');
+    PtySession session({});
+    ASSERT_TRUE(session.expect(tty_banner)) << session.screen();
+    for (const auto& [key, result] : cases) {
+        expect_line(session, "345\r", "345");
+        expect_line(session, ctrl_r + "4" + key + "9\r", result);
+    }
+    session.type("exit\r");
+    expect_bye(session);
+}
+
 // A line taller than the window, the cursor taken to its start and back to its end, then more
 // typed there, row after row. The editor's own cursor motions could not put the cursor on a
 // row below the window, lost count of its row, and the next row filled wrote through a null

@@ -182,6 +182,7 @@ const std::vector<KeyRow> common_keys = {
     {"Ctrl-X", "\x18", Effect::None},
     {"Ctrl-X Ctrl-X", "\x18\x18", Effect::None},
     {"Ctrl-Y", "\x19", Effect::None},
+    {"Ctrl-V Ctrl-X", "\x16\x18", Effect::Keypad, '\x18'},  // quoted, it is typed
     {"F1 (Linux console)", "\x1b[[A", Effect::None},
     {"F5 (Linux console)", "\x1b[[E", Effect::None},
     {"F5", "\x1b[15~", Effect::None},
