@@ -132,37 +132,41 @@ TEST(InteractiveTerminalTest, AKeyEndsTheHistorySearchAndActs) {
     expect_bye(session);
 }
 
-// A line taller than the window, the cursor taken to its start and back to its end, then more
-// typed there, row after row. The editor's own cursor motions could not put the cursor on a
-// row below the window, lost count of its row, and the next row filled wrote through a null
-// pointer.
-TEST(InteractiveTerminalTest, EditsALineTallerThanTheWindow) {
-    struct TallLine {
+std::string plus_ones(std::size_t count) {
+    std::string text;
+    for (std::size_t n = 0; n < count; ++n) text += "+1";
+    return text;
+}
+
+// A line that reaches the bottom of a small window, edited at its end after the cursor has been
+// moved. libedit's own cursor motions could lose count of the cursor's row: they cannot put
+// it on a row below the window, and count a character wider than the window (a byte that is
+// not UTF-8 is shown as a code such as \U+DCA4) as one row. The next character typed at the
+// end that filled the window's last row wrote through a null pointer.
+TEST(InteractiveTerminalTest, EditsALineThatFillsTheWindow) {
+    struct Edit {
         WindowSize window;
-        std::string to_start;
-        std::string to_end;
+        std::string keys;
+        std::string result;
     };
-    const std::vector<TallLine> cases = {
-        {{2, 3}, "\x1b[H", "\x1b[F"},  // Home and End
-        {{3, 10}, "\x01", "\x05"},     // Ctrl-A and Ctrl-E
-        {{5, 8}, "\x1bOH", "\x1bOF"},  // Home and End in application mode
-        {{4, 20}, "\x01", "\x1b[4~"},  // End as the VT220 sends it
-        {{1, 40}, "\x1b[H", "\x1b[F"},
+    const std::string home = "\x1b[H";
+    const std::string end = "\x1b[F";
+    const std::string delete_key = "\x1b[3~";
+    const std::vector<Edit> edits = {
+        // Taller than the window, to the start and back to the end, then more rows typed.
+        {{2, 3}, "1" + plus_ones(2) + home + end + plus_ones(3), "6"},
+        {{3, 10}, "1" + plus_ones(15) + "\x01\x05" + plus_ones(15), "31"},  // Ctrl-A, Ctrl-E
+        {{5, 8}, "1" + plus_ones(19) + "\x1bOH\x1bOF" + plus_ones(12), "32"},
+        {{4, 20}, "1" + plus_ones(39) + "\x01\x1b[4~" + plus_ones(30), "70"},
+        {{1, 40}, "1" + plus_ones(19) + home + end + plus_ones(20), "40"},
+        // A code seven columns wide in a window three wide, End, and rows typed after it; the
+        // code is then taken out again.
+        {{10, 3}, "\xa4" + end + plus_ones(40) + home + delete_key + "0", "40"},
     };
-    for (const TallLine& c : cases) {
-        const std::size_t cells = std::size_t{c.window.rows} * c.window.columns;
-        const std::size_t ones = cells / 2 + 1;  // "1+1+...+1" and the prompt: more than cells
-        std::string line = "1";
-        for (std::size_t n = 1; n < ones; ++n) line += "+1";
-        std::string more;
-        for (int row = 0; row < 3; ++row) {
-            for (unsigned short n = 0; n < c.window.columns; n += 2) more += "+1";
-        }
-        const std::size_t sum = ones + more.size() / 2;
-        PtySession session({}, {"TERM=xterm"}, c.window);
+    for (const Edit& edit : edits) {
+        PtySession session({}, {"TERM=xterm"}, edit.window);
         ASSERT_TRUE(session.expect(tty_banner)) << session.screen();
-        const std::string keys = line + c.to_start + c.to_end + more + "\r";
-        expect_line(session, keys, std::to_string(sum));
+        expect_line(session, edit.keys + "\r", edit.result);
         session.type("exit\r");
         expect_bye(session);
     }
