@@ -14,9 +14,11 @@
 #include <cwctype>
 #include <deque>
 #include <iterator>
+#include <string_view>
 
 #include "cli/key_decoder.h"
 #include "cli/line_history.h"
+#include "cli/line_motion.h"
 #include "cli/terminal_signals.h"
 #include "cli/utf8.h"
 
@@ -59,20 +61,24 @@ private:
     std::string previous_ = "C";
 };
 
-// Each action reaches the editor as a key sequence of its own, ESC and a letter (the first
-// row 'a', and so on), bound to the editor function. The decoder never passes a typed ESC on,
-// so nothing typed can look like these.
+// Each action reaches the editor as a key sequence of its own, Ctrl-X and a letter (the first
+// row 'a', and so on), bound to the editor function. A typed Ctrl-X is dropped, unless Ctrl-V
+// quotes it, so nothing typed can look like these. Not ESC: the history search (Ctrl-R) takes
+// an ESC for its own end and drops it, and the letter would then be typed; any other control
+// key ends the search and is read again, as the key it is.
+constexpr wchar_t action_lead = 0x18;  // Ctrl-X
+constexpr wchar_t quote_next = 0x16;   // Ctrl-V
 struct ActionBinding {
     KeyAction action;
     const wchar_t* function;
 };
 constexpr ActionBinding action_bindings[] = {
-    {KeyAction::CursorLeft, L"ed-prev-char"},
-    {KeyAction::CursorRight, L"ed-next-char"},
-    {KeyAction::WordLeft, L"ed-prev-word"},
-    {KeyAction::WordRight, L"em-next-word"},
-    {KeyAction::LineStart, L"ed-move-to-beg"},
-    {KeyAction::LineEnd, L"ed-move-to-end"},
+    {KeyAction::CursorLeft, L"zorva-char-left"},
+    {KeyAction::CursorRight, L"zorva-char-right"},
+    {KeyAction::WordLeft, L"zorva-word-left"},
+    {KeyAction::WordRight, L"zorva-word-right"},
+    {KeyAction::LineStart, L"zorva-line-start"},
+    {KeyAction::LineEnd, L"zorva-line-end"},
     {KeyAction::HistoryOlder, L"zorva-history-older"},
     {KeyAction::HistoryNewer, L"zorva-history-newer"},
     {KeyAction::HistoryOldest, L"zorva-history-oldest"},
@@ -82,16 +88,22 @@ constexpr ActionBinding action_bindings[] = {
     {KeyAction::DeleteWordAfter, L"em-delete-next-word"},
 };
 
-// Control keys whose binding differs from the editor's emacs map.
+// Control keys whose binding differs from the editor's emacs map. Ctrl-T and Ctrl-Y, which
+// the prompt does not use, only ring the bell instead of changing the line unasked. Ctrl-X,
+// which led the editor's own two-key commands (Ctrl-X Ctrl-X moved the cursor its own way,
+// see move_cursor), leads the actions' sequences instead.
 struct ControlBinding {
     const wchar_t* key;
     const wchar_t* function;
 };
 constexpr ControlBinding control_bindings[] = {
+    {L"^A", L"zorva-line-start"},    {L"^B", L"zorva-char-left"},
     {L"^C", L"zorva-end-input"},     {L"^D", L"zorva-delete-or-end-input"},
-    {L"^Z", L"zorva-suspend"},       {L"^P", L"zorva-history-older"},
-    {L"^N", L"zorva-history-newer"}, {L"^W", L"ed-delete-prev-word"},
+    {L"^E", L"zorva-line-end"},      {L"^F", L"zorva-char-right"},
     {L"^I", L"ed-insert"},  // a pasted tab stays in the line, as it does when piped
+    {L"^N", L"zorva-history-newer"}, {L"^P", L"zorva-history-older"},
+    {L"^T", L"ed-unassigned"},       {L"^W", L"ed-delete-prev-word"},
+    {L"^Y", L"ed-unassigned"},       {L"^Z", L"zorva-suspend"},
 };
 
 wchar_t action_key(KeyAction action) {
@@ -192,7 +204,13 @@ private:
 
     static void bind_functions(EditLine* editor) {
         // The wide calls, since the narrow EL_ADDFN leaks its copies of the two names.
-        constexpr std::array<std::pair<const wchar_t*, EditorFunction>, 7> own_functions = {{
+        constexpr std::array<std::pair<const wchar_t*, EditorFunction>, 13> own_functions = {{
+            {L"zorva-char-left", &move_cursor<Motion::CharLeft>},
+            {L"zorva-char-right", &move_cursor<Motion::CharRight>},
+            {L"zorva-word-left", &move_cursor<Motion::WordLeft>},
+            {L"zorva-word-right", &move_cursor<Motion::WordRight>},
+            {L"zorva-line-start", &move_cursor<Motion::LineStart>},
+            {L"zorva-line-end", &move_cursor<Motion::LineEnd>},
             {L"zorva-end-input", &end_input},
             {L"zorva-delete-or-end-input", &delete_or_end_input},
             {L"zorva-suspend", &suspend},
@@ -205,7 +223,7 @@ private:
             el_wset(editor, EL_ADDFN, name, name, function);
         }
         for (const ActionBinding& binding : action_bindings) {
-            const wchar_t key[] = {L'\033', action_key(binding.action), L'\0'};
+            const wchar_t key[] = {action_lead, action_key(binding.action), L'\0'};
             bind(editor, key, binding.function);
         }
         for (const ControlBinding& binding : control_bindings) {
@@ -252,10 +270,14 @@ private:
 
     void queue(const KeyEvent& key) {
         if (key.action == KeyAction::Type) {
-            pending_.push_back(static_cast<wchar_t>(key.character));
+            const auto character = static_cast<wchar_t>(key.character);
+            const bool quoted = quoting_;
+            quoting_ = character == quote_next && !quoted;
+            if (character != action_lead || quoted) pending_.push_back(character);
             return;
         }
-        pending_.push_back(L'\033');
+        quoting_ = false;
+        pending_.push_back(action_lead);
         pending_.push_back(action_key(key.action));
     }
 
@@ -316,6 +338,29 @@ private:
         el_set(editor_.get(), EL_REFRESH);
     }
 
+    /// The cursor's motions are the prompt's own, and each redraws the whole line. The editor's
+    /// own motions (ed-next-char, ed-move-to-end and the rest) only move the cursor on the
+    /// screen (re_refresh_cursor), and that cannot put it on a row below the window's last,
+    /// where the end of a line taller than the window is. The editor then holds the cursor
+    /// for standing on a row above the last one it drew while it stands at the line's end,
+    /// and the next character typed there (re_fastaddc) that fills a row wraps into a row
+    /// past its screen image: a write through the null pointer that ends that image
+    /// (re_fastputc). A whole redraw (re_refresh) leaves the cursor where it drew the line.
+    template <Motion motion>
+    static unsigned char move_cursor(EditLine* editor, int) {
+        const LineInfoW* line = el_wline(editor);
+        const std::wstring_view text(line->buffer,
+                                     static_cast<std::size_t>(line->lastchar - line->buffer));
+        const auto cursor = static_cast<std::size_t>(line->cursor - line->buffer);
+        const std::size_t target = motion_target(motion, text, cursor);
+        if (target == cursor) {
+            const bool to_an_end = motion == Motion::LineStart || motion == Motion::LineEnd;
+            return to_an_end ? CC_NORM : CC_ERROR;  // the bell for a step that cannot be made
+        }
+        el_cursor(editor, static_cast<int>(target) - static_cast<int>(cursor));
+        return CC_REFRESH;
+    }
+
     static unsigned char end_input(EditLine*, int) { return CC_EOF; }
 
     // Ctrl-D ends the input only on an empty line; elsewhere it deletes the character under
@@ -360,6 +405,7 @@ private:
     LineHistory line_history_;
     KeyDecoder decoder_;
     std::deque<wchar_t> pending_;
+    bool quoting_ = false;  // the last key was Ctrl-V, so the editor takes the next as it is
     bool input_ended_ = false;
     std::string prompt_;
 };

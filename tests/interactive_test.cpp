@@ -108,6 +108,71 @@ TEST(InteractiveTerminalTest, EditsWithEmacsKeysAndArrows) {
     for (const auto& [keys, result] : cases) expect_line(session, keys, result);
 }
 
+// Ctrl-R searches the history back; a key that acts on the line ends the search and acts on
+// the line found, with the cursor where the match starts.
+TEST(InteractiveTerminalTest, AKeyEndsTheHistorySearchAndActs) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"\x1b[D", "9345"},  // Left
+        {"\x1b[C", "3495"},  // Right
+        {"\x1b[H", "9345"},  // Home
+        {"\x1bOF", "3459"},  // End
+        {"\x1b[3~", "395"},  // Delete
+        {"\x01", "9345"},    // Ctrl-A
+        {"\x1b"
+         "f",
+         "3459"},  // Alt-f
+    };
+    const std::string ctrl_r(1, '\x12');
+    PtySession session({});
+    ASSERT_TRUE(session.expect(tty_banner)) << session.screen();
+    for (const auto& [key, result] : cases) {
+        expect_line(session, "345\r", "345");
+        expect_line(session, ctrl_r + "4" + key + "9\r", result);
+    }
+    session.type("exit\r");
+    expect_bye(session);
+}
+
+std::string plus_ones(std::size_t count) {
+    std::string text;
+    for (std::size_t n = 0; n < count; ++n) text += "+1";
+    return text;
+}
+
+// A line that reaches the bottom of a small window, edited at its end after the cursor has been
+// moved. libedit's own cursor motions could lose count of the cursor's row: they cannot put
+// it on a row below the window, and count a character wider than the window (a byte that is
+// not UTF-8 is shown as a code such as \U+DCA4) as one row. The next character typed at the
+// end that filled the window's last row wrote through a null pointer.
+TEST(InteractiveTerminalTest, EditsALineThatFillsTheWindow) {
+    struct Edit {
+        WindowSize window;
+        std::string keys;
+        std::string result;
+    };
+    const std::string home = "\x1b[H";
+    const std::string end = "\x1b[F";
+    const std::string delete_key = "\x1b[3~";
+    const std::vector<Edit> edits = {
+        // Taller than the window, to the start and back to the end, then more rows typed.
+        {{2, 3}, "1" + plus_ones(2) + home + end + plus_ones(3), "6"},
+        {{3, 10}, "1" + plus_ones(15) + "\x01\x05" + plus_ones(15), "31"},  // Ctrl-A, Ctrl-E
+        {{5, 8}, "1" + plus_ones(19) + "\x1bOH\x1bOF" + plus_ones(12), "32"},
+        {{4, 20}, "1" + plus_ones(39) + "\x01\x1b[4~" + plus_ones(30), "70"},
+        {{1, 40}, "1" + plus_ones(19) + home + end + plus_ones(20), "40"},
+        // A code seven columns wide in a window three wide, End, and rows typed after it; the
+        // code is then taken out again.
+        {{10, 3}, "\xa4" + end + plus_ones(40) + home + delete_key + "0", "40"},
+    };
+    for (const Edit& edit : edits) {
+        PtySession session({}, {"TERM=xterm"}, edit.window);
+        ASSERT_TRUE(session.expect(tty_banner)) << session.screen();
+        expect_line(session, edit.keys + "\r", edit.result);
+        session.type("exit\r");
+        expect_bye(session);
+    }
+}
+
 TEST(InteractiveTerminalTest, ReadsNoEditorConfiguration) {
     std::string home = (std::filesystem::temp_directory_path() / "zorva-home-XXXXXX").string();
     ASSERT_NE(::mkdtemp(home.data()), nullptr);

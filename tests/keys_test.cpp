@@ -1,4 +1,3 @@
-// SPDX-License-Identifier: MIT
 // Every key a terminal sends, typed at the prompt on a pseudo-terminal: each one either acts
 // on the line or is dropped whole, under the key lists of several terminal types.
 #include <map>
@@ -179,6 +178,11 @@ const std::vector<KeyRow> common_keys = {
     {"Ctrl-F", "\x06", Effect::Right},
     {"Ctrl-P", "\x10", Effect::Older},
     {"Ctrl-N", "\x0e", Effect::Newer},
+    {"Ctrl-T", "\x14", Effect::None},
+    {"Ctrl-X", "\x18", Effect::None},
+    {"Ctrl-X Ctrl-X", "\x18\x18", Effect::None},
+    {"Ctrl-Y", "\x19", Effect::None},
+    {"Ctrl-V Ctrl-X", "\x16\x18", Effect::Keypad, '\x18'},  // quoted, it is typed
     {"F1 (Linux console)", "\x1b[[A", Effect::None},
     {"F5 (Linux console)", "\x1b[[E", Effect::None},
     {"F5", "\x1b[15~", Effect::None},
@@ -326,7 +330,9 @@ std::optional<std::vector<KeyRow>> terminfo_keys(const std::string& term) {
         if (equals == std::string_view::npos) continue;  // a flag, such as km
         const std::string name(entry.substr(0, equals));
         if (name == "kmous") continue;  // the start of a mouse report, not a key
-        if (name == "kspd") continue;   // Ctrl-Z: it stops the job, as the signal suite tests
+        // The Linux console's suspend key is Ctrl-Z, which stops zorva; the signal tests
+        // suspend and resume it.
+        if (name == "kspd") continue;
         rows.push_back(row_of_capability(name, decode_terminfo(entry.substr(equals + 1))));
     }
     return rows;

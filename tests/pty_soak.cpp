@@ -3,7 +3,9 @@
 // typed into zorva on a pseudo-terminal for a given time. Then "exit" must end it with status
 // 0 and the terminal's modes as they were: no crash, no hang, no terminal left raw.
 //
-// Usage: zorva_pty_soak [SECONDS [SEED]]; a failure prints the seed that repeats the run.
+// Usage: zorva_pty_soak [--shrink] [SECONDS [SEED]]; a failure prints the seed that repeats the
+// run. With --shrink, a run that ends zorva by itself is replayed, shorter and shorter, and the
+// fewest actions found that still end it are printed.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -11,11 +13,13 @@
 #include <exception>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "pty_session.h"
+#include "soak_replay.h"
 
 namespace zorva::testing {
 namespace {
@@ -127,16 +131,29 @@ struct Soak {
     unsigned seed;
     std::deque<std::string> recent;  // the last things done, for the report of a failure
     WindowSize window{};             // the window's size now
+    std::string term;
+    bool recording = false;        // whether to keep every action, for a replay
+    std::vector<SoakAction> done;  // every key typed and resize, in order, when recording
 
-    void note(const std::string& done) {
-        recent.push_back(done);
+    void note(const std::string& what) {
+        recent.push_back(what);
         if (recent.size() > 40) recent.pop_front();
+    }
+
+    void act(PtySession& session, const SoakAction& action) {
+        note(action.text());
+        if (recording) done.push_back(action);
+        if (action.resize) {
+            session.resize(action.window);
+        } else {
+            session.type(action.keys);
+        }
     }
 
     int fail(const PtySession& session, const std::string& what) const {
         std::printf("pty soak FAILED (seed %u): %s\nwindow %ux%u; last actions:\n", seed,
                     what.c_str(), window.rows, window.columns);
-        for (const std::string& done : recent) std::printf("  %s\n", done.c_str());
+        for (const std::string& what : recent) std::printf("  %s\n", what.c_str());
         std::printf("screen's end: %s\n", shown_tail(session.screen()).c_str());
         return 1;
     }
@@ -153,7 +170,7 @@ struct Soak {
 
     int run() {
         KeyStream keys(seed);
-        const std::string& term = terminal_types[keys.below(terminal_types.size())];
+        term = terminal_types[keys.below(terminal_types.size())];
         std::printf("pty soak: %d s, seed %u, TERM=%s\n", seconds, seed, term.c_str());
         PtySession session({}, {"TERM=" + term});
         if (!session.expect("> ")) return fail(session, "no prompt");
@@ -163,13 +180,10 @@ struct Soak {
             while (Clock::now() < end) {
                 if (keys.below(50) == 0) {
                     window = keys.window();
-                    session.resize(window);
-                    note("resize " + std::to_string(window.rows) + "x" +
-                         std::to_string(window.columns));
+                    act(session, {true, {}, window});
                 } else {
                     const std::string chunk = keys.next();
-                    note("type " + ::testing::PrintToString(chunk));
-                    session.type(chunk);
+                    act(session, {false, chunk, {}});
                     typed += static_cast<long>(chunk.size());
                 }
                 if (!session.running()) {
@@ -201,10 +215,29 @@ struct Soak {
 }  // namespace
 }  // namespace zorva::testing
 
+/// Replays the failed run's actions to the fewest that still end zorva by itself.
+int shrink(const zorva::testing::Soak& soak) {
+    using namespace zorva::testing;
+    if (!replay_ends_program(soak.term, soak.done)) {
+        std::printf("pty soak: replayed, the run no longer ends zorva by itself\n");
+        return 1;
+    }
+    std::printf("pty soak: shrinking %zu actions\n", soak.done.size());
+    const std::vector<SoakAction> fewest = shrink_actions(soak.term, soak.done);
+    std::printf("pty soak: TERM=%s, window 24x80, these actions end zorva by itself:\n",
+                soak.term.c_str());
+    for (const SoakAction& action : fewest) std::printf("  %s\n", action.text().c_str());
+    return 1;
+}
+
 int main(int argc, char** argv) {
-    const int seconds = argc > 1 ? std::atoi(argv[1]) : 10;
-    const unsigned seed = argc > 2 ? static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10))
-                                   : std::random_device{}();
-    zorva::testing::Soak soak{seconds, seed, {}, {}};
-    return soak.run();
+    const bool shrinking = argc > 1 && std::string_view(argv[1]) == "--shrink";
+    const int first = shrinking ? 2 : 1;
+    const int seconds = argc > first ? std::atoi(argv[first]) : 10;
+    const unsigned seed = argc > first + 1
+                              ? static_cast<unsigned>(std::strtoul(argv[first + 1], nullptr, 10))
+                              : std::random_device{}();
+    zorva::testing::Soak soak{seconds, seed, {}, {}, {}, shrinking, {}};
+    const int status = soak.run();
+    return status != 0 && shrinking ? shrink(soak) : status;
 }
