@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every key a terminal sends, typed at the prompt on a pseudo-terminal: each one either acts
 // on the line or is dropped whole, under the key lists of several terminal types.
 #include <map>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/line_motion.h"
 
 #include <string>
