@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "expected_run.h"
+#include "pty_expect.h"
 #include "pty_session.h"
 
 namespace zorva::testing {
@@ -53,16 +54,6 @@ TEST(InteractivePipedTest, ReadsLinesOfAnyLength) {
     const RunResult run = run_zorva({"-i"}, "1\n" + long_line + "\n" + long_line + "\n2");
     EXPECT_EQ(run.out, banner + "1\n42\n42\n2\n" + bye);
     EXPECT_EQ(run.status, 0);
-}
-
-// On a terminal the pseudo-terminal turns each line break into "\r\n".
-const std::string tty_banner = "Running ZORVA v4.0.0\r\nType 'exit' to exit the program.\r\n> ";
-
-/// Types `keys` at the next prompt and expects `result` as the next output line.
-void expect_line(PtySession& session, std::string_view keys, std::string_view result) {
-    session.type(keys);
-    EXPECT_TRUE(session.expect("\r\n" + std::string(result) + "\r\n> "))
-        << "keys: " << keys << "\nscreen: " << session.screen();
 }
 
 void expect_bye(PtySession& session) {

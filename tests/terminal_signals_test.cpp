@@ -7,19 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include "pty_expect.h"
 #include "pty_session.h"
 
 namespace zorva::testing {
 namespace {
-
-const std::string tty_banner = "Running ZORVA v4.0.0\r\nType 'exit' to exit the program.\r\n> ";
-
-/// Types `keys` at the next prompt and expects `result` as the next output line.
-void expect_line(PtySession& session, std::string_view keys, std::string_view result) {
-    session.type(keys);
-    EXPECT_TRUE(session.expect("\r\n" + std::string(result) + "\r\n> "))
-        << "keys: " << keys << "\nscreen: " << session.screen();
-}
 
 /// The prompt is up and the editor holds the terminal: its modes are no longer the start's.
 void expect_editing(PtySession& session) {
