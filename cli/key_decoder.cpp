@@ -5,7 +5,6 @@ namespace zorva {
 namespace {
 
 constexpr unsigned char escape = 0x1B;
-constexpr unsigned char quote_next = 0x16;  // Ctrl-V
 // Longer sequences are still consumed whole, but not kept: none of them names a key.
 constexpr std::size_t longest_sequence = 32;
 

@@ -11,6 +11,9 @@
 
 namespace zorva {
 
+/// Ctrl-V: the key after it is typed as it is, by the decoder and by the editor alike.
+inline constexpr unsigned char quote_next = 0x16;
+
 /// The keys in the bytes that a terminal sends. Text comes out as its characters (UTF-8, with
 /// escaped bytes where it is not well-formed, see utf8.h); an escape sequence comes out as the
 /// key it names, or, when it names none here, is dropped whole, so that no part of it ever

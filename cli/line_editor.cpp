@@ -67,7 +67,6 @@ private:
 // an ESC for its own end and drops it, and the letter would then be typed; any other control
 // key ends the search and is read again, as the key it is.
 constexpr wchar_t action_lead = 0x18;  // Ctrl-X
-constexpr wchar_t quote_next = 0x16;   // Ctrl-V
 struct ActionBinding {
     KeyAction action;
     const wchar_t* function;
