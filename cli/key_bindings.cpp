@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "engine/characters.h"
+
 namespace zorva {
 namespace {
 
@@ -83,7 +85,7 @@ std::optional<unsigned> number(std::string_view digits) {
     if (digits.empty() || digits.size() > 3) return std::nullopt;
     unsigned value = 0;
     for (const char digit : digits) {
-        if (digit < '0' || digit > '9') return std::nullopt;
+        if (!is_digit(digit)) return std::nullopt;
         value = value * 10 + static_cast<unsigned>(digit - '0');
     }
     return value;

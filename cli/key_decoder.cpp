@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/key_decoder.h"
 
+#include "engine/characters.h"
+
 namespace zorva {
 namespace {
 
@@ -11,7 +13,6 @@ constexpr std::size_t longest_sequence = 32;
 bool is_parameter(unsigned char byte) { return byte >= 0x30 && byte <= 0x3F; }
 bool is_intermediate(unsigned char byte) { return byte >= 0x20 && byte <= 0x2F; }
 bool is_final(unsigned char byte) { return byte >= 0x40 && byte <= 0x7E; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
