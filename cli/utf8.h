@@ -21,8 +21,6 @@ public:
     void push(unsigned char byte, std::u32string& out);
     /// Ends the stream: the bytes of an unfinished sequence come out escaped.
     void finish(std::u32string& out);
-    /// Whether a multibyte sequence has begun and is not finished yet.
-    bool pending() const { return !bytes_.empty(); }
 
 private:
     void start(unsigned char byte, std::u32string& out);
