@@ -2,20 +2,18 @@
 #include "cli/line_editor.h"
 
 #include <histedit.h>
-#include <langinfo.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
-#include <clocale>
 #include <cstdio>
-#include <cstring>
 #include <cwchar>
 #include <cwctype>
 #include <deque>
 #include <iterator>
 #include <string_view>
 
+#include "cli/character_locale.h"
 #include "cli/key_decoder.h"
 #include "cli/line_history.h"
 #include "cli/line_motion.h"
@@ -33,33 +31,6 @@ struct HistoryEnd {
 };
 
 using EditorFunction = unsigned char (*)(EditLine*, int);
-
-/// A character locale in which the editor can show and measure any character, while it lives.
-/// The line's bytes are decoded and encoded here (utf8.h), whatever the locale; the editor
-/// needs the locale only to know a character's width and to write it out, so C.UTF-8 serves
-/// every user, and keeps character classes exactly as in "C". The user's own locale is the
-/// fallback where C.UTF-8 cannot be loaded; where neither reads UTF-8, the editor shows each
-/// character outside ASCII as a code (\U+00E9), and the line is still exact. Numbers are
-/// untouched: only LC_CTYPE changes.
-class CharacterLocale {
-public:
-    CharacterLocale() {
-        if (const char* current = std::setlocale(LC_CTYPE, nullptr)) previous_ = current;
-        for (const char* name : {"C.UTF-8", ""}) {
-            if (std::setlocale(LC_CTYPE, name) != nullptr &&
-                std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) {
-                return;
-            }
-        }
-        std::setlocale(LC_CTYPE, previous_.c_str());
-    }
-    ~CharacterLocale() { std::setlocale(LC_CTYPE, previous_.c_str()); }
-    CharacterLocale(const CharacterLocale&) = delete;
-    CharacterLocale& operator=(const CharacterLocale&) = delete;
-
-private:
-    std::string previous_ = "C";
-};
 
 // Each action reaches the editor as a key sequence of its own, Ctrl-X and a letter (the first
 // row 'a', and so on), bound to the editor function. A typed Ctrl-X is dropped, unless Ctrl-V
