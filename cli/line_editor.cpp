@@ -12,6 +12,7 @@
 #include <deque>
 #include <iterator>
 #include <string_view>
+#include <utility>
 
 #include "cli/character_locale.h"
 #include "cli/key_decoder.h"
@@ -174,7 +175,7 @@ private:
 
     static void bind_functions(EditLine* editor) {
         // The wide calls, since the narrow EL_ADDFN leaks its copies of the two names.
-        constexpr std::array<std::pair<const wchar_t*, EditorFunction>, 13> own_functions = {{
+        constexpr std::pair<const wchar_t*, EditorFunction> own_functions[] = {
             {L"zorva-char-left", &move_cursor<Motion::CharLeft>},
             {L"zorva-char-right", &move_cursor<Motion::CharRight>},
             {L"zorva-word-left", &move_cursor<Motion::WordLeft>},
@@ -188,7 +189,7 @@ private:
             {L"zorva-history-newer", &walk_history<LineHistory::Step::Newer>},
             {L"zorva-history-oldest", &walk_history<LineHistory::Step::Oldest>},
             {L"zorva-history-newest", &walk_history<LineHistory::Step::Newest>},
-        }};
+        };
         for (const auto& [name, function] : own_functions) {
             el_wset(editor, EL_ADDFN, name, name, function);
         }
